@@ -1,0 +1,56 @@
+# Entry points: `make run` and `make test` set everything up on a fresh Debian machine.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build build-asan run test test-release test-asan bench fuzz format clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DVORLAN_WERROR=ON $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+$(ASAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORLAN_WERROR=ON -DVORLAN_SANITIZE=ON \
+	      -DVORLAN_BENCH=OFF $(CMAKE_FLAGS)
+
+build-asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+# Until the editor window exists, show what the core does: make a new mission and describe it.
+run: build
+	$(BUILD)/src/app/vorlan-cli new $(BUILD)/demo.tie
+	$(BUILD)/src/app/vorlan-cli info $(BUILD)/demo.tie
+
+test: test-release test-asan
+
+test-release: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bench/vorlan_bench --benchmark_counters_tabular=true
+
+# A short libFuzzer run of the mission loader; needs clang.
+fuzz: deps
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	      -DVORLAN_FUZZ=ON -DVORLAN_BENCH=OFF
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_load_mission
+	mkdir -p build-fuzz/corpus
+	build-fuzz/fuzz/fuzz_load_mission -max_total_time=$${FUZZ_SECONDS:-60} build-fuzz/corpus
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

@@ -1,0 +1,113 @@
+#include "io/byte_source.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace vorlan {
+
+void ByteSource::Read(std::uint8_t* destination, std::size_t size) {
+    const auto available = static_cast<std::size_t>(end_ - cur_);
+    if (size <= available) {
+        std::memcpy(destination, cur_, size);
+        cur_ += size;
+        position_ += size;
+        return;
+    }
+    ReadSlow(destination, size);
+}
+
+void ByteSource::ReadSlow(std::uint8_t* destination, std::size_t size) {
+    position_ += size;
+    while (size > 0) {
+        auto available = static_cast<std::size_t>(end_ - cur_);
+        if (available == 0) {
+            if (Failed() || missing_ > 0) {
+                break;
+            }
+            const std::size_t direct = ReadDirect(destination, size);
+            destination += direct;
+            size -= direct;
+            if (size == 0 || !Refill()) {
+                break;
+            }
+            available = static_cast<std::size_t>(end_ - cur_);
+        }
+        const std::size_t n = std::min(size, available);
+        std::memcpy(destination, cur_, n);
+        cur_ += n;
+        destination += n;
+        size -= n;
+    }
+    if (size > 0) {
+        std::memset(destination, 0, size);
+        missing_ += size;
+    }
+}
+
+std::size_t ByteSource::ReadDirect(std::uint8_t*, std::size_t) { return 0; }
+
+std::uint8_t ByteSource::ReadU8() {
+    std::uint8_t value;
+    Read(&value, 1);
+    return value;
+}
+
+std::uint16_t ByteSource::ReadU16() {
+    std::uint8_t bytes[2];
+    Read(bytes, 2);
+    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
+}
+
+void ByteSource::Skip(std::size_t size) {
+    std::uint8_t scratch[512];
+    while (size > 0) {
+        const std::size_t n = std::min(size, sizeof scratch);
+        Read(scratch, n);
+        size -= n;
+    }
+}
+
+MemoryByteSource::MemoryByteSource(std::span<const std::uint8_t> bytes) {
+    SetWindow(bytes.data(), bytes.data() + bytes.size());
+}
+
+FileByteSource::FileByteSource(int fd, std::string path)
+    : fd_(fd), path_(std::move(path)), buffer_(kBufferSize) {}
+
+std::size_t FileByteSource::ReadSome(std::uint8_t* destination, std::size_t size) {
+    std::size_t total = 0;
+    while (total < size) {
+        const ssize_t n = ::read(fd_, destination + total, size - total);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            SetError(path_ + ": " + std::strerror(errno));
+            break;
+        }
+        if (n == 0) {
+            break;
+        }
+        total += static_cast<std::size_t>(n);
+    }
+    return total;
+}
+
+bool FileByteSource::Refill() {
+    const std::size_t n = Failed() ? 0 : ReadSome(buffer_.data(), buffer_.size());
+    SetWindow(buffer_.data(), buffer_.data() + n);
+    return n > 0;
+}
+
+std::size_t FileByteSource::ReadDirect(std::uint8_t* destination, std::size_t size) {
+    // Small reads are better served by refilling the buffer.
+    if (size < kBufferSize) {
+        return 0;
+    }
+    return ReadSome(destination, size);
+}
+
+}  // namespace vorlan

@@ -1,0 +1,165 @@
+#include "io/mission_reader.h"
+
+#include "io/mission_format.h"
+#include "io/tail_text.h"
+
+namespace vorlan {
+namespace {
+
+void ReadFlightGroups(ByteSource& in, Mission& mission, int count, bool autoLink) {
+    mission.FlightGroups.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        auto fg = std::make_unique<FGObject>();
+        in.Read(fg->Record.Image());
+        fg->AutoIFF = autoLink ? 1 : 0;
+        fg->LoadWorkingPoints();
+        fg->RecomputePointData();
+        mission.FlightGroups.push_back(std::move(fg));
+    }
+    // The first flight group of each team decides the team's IFF.
+    std::array<bool, kTeamCount> seen{};
+    for (const auto& fg : mission.FlightGroups) {
+        const std::uint8_t team = fg->Record.Get(FGRec::Team);
+        if (team < kTeamCount && !seen[team]) {
+            seen[team] = true;
+            mission.TeamIFF[team] = fg->Record.Get(FGRec::IFF);
+        }
+    }
+}
+
+void ReadMessages(ByteSource& in, Mission& mission, int count) {
+    mission.Messages.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        auto message = std::make_unique<MsgObject>();
+        in.Read(message->Record.Image());
+        message->ComputeSentToAnyTeam();
+        mission.Messages.push_back(std::move(message));
+    }
+}
+
+void ReadCountedStrings(ByteSource& in, std::vector<std::string>& strings) {
+    for (auto& text : strings) {
+        const std::uint16_t length = in.ReadU16();
+        text.assign(length, '\0');
+        in.Read(reinterpret_cast<std::uint8_t*>(text.data()), length);
+    }
+}
+
+void ReadFlaggedSection(ByteSource& in, FlaggedSection& section) {
+    section.HasExtra = in.ReadU8();
+    section.Lead = in.ReadU8();
+    if (section.WritesExtra()) {
+        section.Extra = in.ReadU8();
+    }
+    in.Read(section.Body);
+}
+
+// A lead byte of 0 is an empty string on its own; any other starts a 64-byte field.
+void ReadShortTextEntry(ByteSource& in, std::span<std::uint8_t, kShortTextEntrySize> field) {
+    field[0] = in.ReadU8();
+    if (field[0] != 0) {
+        in.Read(field.data() + 1, field.size() - 1);
+    }
+}
+
+void ReadGoalStrings(ByteSource& in, Mission& mission) {
+    for (auto& fg : mission.FlightGroups) {
+        for (auto& field : fg->GoalStrings) {
+            ReadShortTextEntry(in, field);
+        }
+    }
+    for (int team = 0; team < kTeamCount; ++team) {
+        GGStrObject& strings = mission.GlobalGoalStrings.emplace_back();
+        for (std::size_t at = 0; at < GGStrObject::kSize; at += kShortTextEntrySize) {
+            ReadShortTextEntry(in, std::span<std::uint8_t, kShortTextEntrySize>(
+                                       strings.Strings.data() + at, kShortTextEntrySize));
+        }
+    }
+}
+
+void ReadNoteSlots(ByteSource& in, PassThroughSections& pass) {
+    for (int i = 0; i < PassThroughSections::kNoteSlotsInFile; ++i) {
+        NoteSlot& slot = pass.NoteSlots[static_cast<std::size_t>(i)];
+        slot.Present = in.ReadU8();
+        if (slot.Present != 0) {
+            in.Read(slot.Text);
+        }
+    }
+}
+
+void ReadTail(ByteSource& in, Mission& mission) {
+    if (HasShortTail(mission.MissionPlatform)) {
+        std::vector<std::uint8_t> field(kShortTailSize);
+        in.Read(field);
+        mission.DescriptionText = ReadTailText(field);
+        return;
+    }
+    std::vector<std::uint8_t> field(kLongTailSize);
+    for (std::string* text : {&mission.SuccessDebriefText, &mission.FailureDebriefText,
+                              &mission.DescriptionText}) {
+        in.Read(field);
+        *text = ReadTailText(field);
+    }
+}
+
+}  // namespace
+
+ReadResult ReadMission(ByteSource& in, const ReadOptions& options) {
+    ReadResult result;
+    auto mission = std::make_unique<Mission>();
+    mission->MissionPlatform = static_cast<std::int16_t>(in.ReadU16());
+    if (in.Failed()) {
+        result.Outcome = ReadOutcome::ReadError;
+        result.Error = in.Error();
+        return result;
+    }
+    const std::uint8_t kind = static_cast<std::uint8_t>(mission->MissionPlatform & 0xFF);
+    if (kind == kOldGamePlatform) {
+        result.Outcome = ReadOutcome::RefusedOldGame;
+        return result;
+    }
+    if (kind != kPlatformXvt && kind != kPlatformOld && kind != kPlatformBop) {
+        result.Outcome = ReadOutcome::Unrecognized;
+        return result;
+    }
+
+    in.Read(mission->MissionHeader.Image());
+    ReadFlightGroups(in, *mission, mission->FGCount(), options.AutoLink);
+    ReadMessages(in, *mission, mission->MessageCount());
+    mission->GlobalGoals.resize(kTeamCount);
+    for (auto& goal : mission->GlobalGoals) {
+        in.Read(goal.Record.Image());
+    }
+    mission->Teams.resize(kTeamCount);
+    for (auto& team : mission->Teams) {
+        in.Read(team.Record.Image());
+    }
+    TBrfObject& briefing = mission->Briefings.emplace_back();
+    in.Read(briefing.Record.Image());
+    ReadCountedStrings(in, briefing.BriefingTags);
+    ReadCountedStrings(in, briefing.BriefingStrings);
+
+    PassThroughSections& pass = mission->PassThrough;
+    in.Read(pass.RawSection1);
+    for (auto& section : pass.FlaggedSections) {
+        ReadFlaggedSection(in, section);
+    }
+    in.Read(pass.RawSection2);
+    ReadGoalStrings(in, *mission);
+    in.Read(pass.RawSection3);
+    ReadNoteSlots(in, pass);
+    in.Read(pass.RawSection4);
+    ReadTail(in, *mission);
+
+    if (in.Failed()) {
+        result.Outcome = ReadOutcome::ReadError;
+        result.Error = in.Error();
+        return result;
+    }
+    result.BytesImplied = in.Position();
+    result.BytesMissing = in.Missing();
+    result.Parsed = std::move(mission);
+    return result;
+}
+
+}  // namespace vorlan

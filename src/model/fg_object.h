@@ -1,0 +1,52 @@
+#pragma once
+// A flight group: its file record plus the editor's working copies of its points.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/record_layouts.h"
+
+namespace vorlan {
+
+using GoalStringField = std::array<std::uint8_t, 64>;
+
+// The three strings of a goal: shown while the goal is incomplete, on success, on failure.
+enum class GoalStringKind { Incomplete = 0, Success = 1, Failure = 2 };
+
+class FGObject {
+public:
+    static constexpr int kWorkingPoints = 13;
+    static constexpr int kWorkingEnabled = 15;
+    static constexpr int kGoalStrings = FGRec::kGoalCount * 3;
+
+    ByteRecord<FGRec::Tag> Record;
+    // Goal g, kind s at index g * 3 + s; kept as field images so unread bytes survive.
+    std::array<GoalStringField, kGoalStrings> GoalStrings{};
+    std::uint8_t AutoIFF = 0;
+    std::uint8_t PresentAtStart = 0;
+    std::array<double, 4> Heading{};
+    std::array<std::int16_t, kWorkingPoints> PointX{};
+    std::array<std::int16_t, kWorkingPoints> PointY{};
+    std::array<std::int16_t, kWorkingPoints> PointZ{};
+    std::array<std::int16_t, kWorkingEnabled> PointEnabled{};
+
+    std::string GoalString(int goal, GoalStringKind kind) const;
+    void SetGoalString(int goal, GoalStringKind kind, std::string_view text);
+    GoalStringField& GoalStringAt(int goal, GoalStringKind kind) {
+        return GoalStrings[static_cast<std::size_t>(goal * 3 + static_cast<int>(kind))];
+    }
+    const GoalStringField& GoalStringAt(int goal, GoalStringKind kind) const {
+        return GoalStrings[static_cast<std::size_t>(goal * 3 + static_cast<int>(kind))];
+    }
+
+    // Fills the working points 1..6 from the record's start and extra points.
+    void LoadWorkingPoints();
+    // Writes the working points 1..6 into a copy of the record, as saving does.
+    void StoreWorkingPoints(RecordRef<FGRec::Tag> target) const;
+    // The highest enabled point and the heading, derived from the working points.
+    void RecomputePointData();
+};
+
+}  // namespace vorlan

@@ -1,0 +1,88 @@
+#pragma once
+// The one object that owns everything the editor works on: the mission, the selection, the
+// status flags, the templates, the clipboard and the running settings. The program has one;
+// every test makes its own.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <random>
+
+#include "model/fg_object.h"
+#include "model/mission.h"
+#include "model/mission_records.h"
+#include "model/mission_ui.h"
+#include "settings/settings.h"
+
+namespace vorlan {
+
+struct Selection {
+    int CurrentFGIndex = 0;
+    int CurrentMessageIndex = 0;
+    int CurrentTeamIndex = 0;
+    int CurrentOrderRegion = 1;
+    int CurrentOrderNumber = 1;
+};
+
+struct StatusFlags {
+    bool UIReady = true;
+    bool Modified = false;
+    bool FGModified = false;
+    bool MessagesModified = false;
+    bool HasFileName = false;
+    bool SaveCancelled = false;
+};
+
+struct Templates {
+    ByteRecord<FGRec::Tag> DefaultFGRecord;
+    ByteRecord<MsgRec::Tag> DefaultMessageRecord;
+};
+
+// Picks one of n equally likely choices, 0..n-1.
+using RandomChoice = std::function<int(int n)>;
+
+class Session {
+public:
+    explicit Session(MissionUi& ui);
+
+    MissionUi& Ui() { return ui_; }
+
+    Mission& CurrentMission() { return *mission_; }
+    const Mission& CurrentMission() const { return *mission_; }
+    // Swaps in a mission built elsewhere, so that a failed load never leaves half a mission.
+    void ReplaceMission(std::unique_ptr<Mission> mission) { mission_ = std::move(mission); }
+
+    // The flight group at CurrentFGIndex, or null when the mission has none.
+    FGObject* CurrentFG();
+    // The message at CurrentMessageIndex, or the blank message when there is none.
+    MsgObject* CurrentMessage();
+
+    void MarkModified();
+    void MarkFGModified();
+    void MarkMessagesModified();
+    void ClearModified();
+    bool IsModified() const { return Status.Modified || Status.FGModified || Status.MessagesModified; }
+
+    // Switches between the short-tail and long-tail formats; choosing the current one does nothing.
+    void ChooseFormat(FormatChoice choice);
+    FormatChoice CurrentFormat() const { return formatChoice_; }
+
+    // Replaces the source of randomness; tests make it deterministic.
+    void SetRandomChoice(RandomChoice choice) { randomChoice_ = std::move(choice); }
+    int RandomIndex(int n) { return randomChoice_(n); }
+
+    Selection Select;
+    StatusFlags Status;
+    Templates Template;
+    FGObject ClipboardFG;
+    MsgObject BlankMessage;
+    Settings RunningSettings;
+
+private:
+    MissionUi& ui_;
+    std::unique_ptr<Mission> mission_ = std::make_unique<Mission>();
+    FormatChoice formatChoice_ = FormatChoice::Bop;
+    RandomChoice randomChoice_;
+};
+
+}  // namespace vorlan

@@ -1,0 +1,22 @@
+#pragma once
+// Generated mission files for tests and benchmarks: every record byte random, every variable
+// section in a form the loader reads back exactly.
+
+#include <cstdint>
+#include <vector>
+
+namespace vorlan::test {
+
+struct MissionFileSpec {
+    std::int16_t Platform = 18;
+    int FlightGroups = 3;
+    int Messages = 2;
+    std::uint32_t Seed = 1;
+    // Random briefing, goal and note texts; false leaves them all empty.
+    bool RandomStrings = true;
+};
+
+// A complete, well-formed mission file.
+std::vector<std::uint8_t> GenerateMissionFile(const MissionFileSpec& spec);
+
+}  // namespace vorlan::test
