@@ -18,7 +18,7 @@ build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
 $(ASAN_BUILD)/CMakeCache.txt:
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVORLAN_WERROR=ON -DVORLAN_SANITIZE=ON \
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLAN_WERROR=ON -DVORLAN_SANITIZE=ON \
 	      -DVORLAN_BENCH=OFF $(CMAKE_FLAGS)
 
 build-asan: deps $(ASAN_BUILD)/CMakeCache.txt

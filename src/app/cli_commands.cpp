@@ -82,8 +82,8 @@ int Resave(Session& session, const std::string& in, const std::string& out) {
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, const std::string& settingsPath,
-           std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, const std::string& settingsPath, std::ostream& out,
+           std::ostream& err) {
     if (args.empty()) {
         return Usage(err, "no command given");
     }

@@ -13,7 +13,7 @@ inline constexpr int kExitUsage = 2;
 
 // Runs the command given by args (without the program name). settingsPath is the settings file
 // the editor uses. Messages meant for the user go to err, results to out.
-int RunCli(const std::vector<std::string>& args, const std::string& settingsPath,
-           std::ostream& out, std::ostream& err);
+int RunCli(const std::vector<std::string>& args, const std::string& settingsPath, std::ostream& out,
+           std::ostream& err);
 
 }  // namespace vorlan

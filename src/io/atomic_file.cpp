@@ -45,7 +45,9 @@ void SyncDirectory(const std::string& dir) {
 AtomicFileWriter::AtomicFileWriter(std::string targetPath, SystemCalls& calls)
     : targetPath_(ResolveTarget(targetPath)), calls_(calls) {}
 
-AtomicFileWriter::~AtomicFileWriter() { Discard(); }
+AtomicFileWriter::~AtomicFileWriter() {
+    Discard();
+}
 
 bool AtomicFileWriter::Fail(int errorNumber) {
     if (error_.empty()) {
@@ -71,8 +73,8 @@ bool AtomicFileWriter::Open() {
     const std::string base = std::filesystem::path(targetPath_).filename().string();
     std::random_device entropy;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate =
-            dir + "/." + base + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(entropy());
+        const std::string candidate = dir + "/." + base + ".tmp" + std::to_string(::getpid()) +
+                                      "-" + std::to_string(entropy());
         // Mode 0666 lets the umask decide, as for any newly created file.
         fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0) {

@@ -9,25 +9,25 @@ namespace vorlan {
 
 void ByteSink::FlushBuffer() {
     if (used_ > 0 && !failed_) {
-        failed_ = !Deliver(buffer_.data(), used_);
+        failed_ = !Deliver(buffer_.get(), used_);
     }
     used_ = 0;
 }
 
 void ByteSink::Write(const std::uint8_t* data, std::size_t size) {
-    if (size <= buffer_.size() - used_) {
-        std::memcpy(buffer_.data() + used_, data, size);
+    if (size <= size_ - used_) {
+        std::memcpy(buffer_.get() + used_, data, size);
         used_ += size;
         return;
     }
     FlushBuffer();
-    if (size >= buffer_.size()) {
+    if (size >= size_) {
         if (!failed_) {
             failed_ = !Deliver(data, size);
         }
         return;
     }
-    std::memcpy(buffer_.data(), data, size);
+    std::memcpy(buffer_.get(), data, size);
     used_ = size;
 }
 
@@ -39,17 +39,17 @@ void ByteSink::WriteU16(std::uint16_t value) {
 
 void ByteSink::WriteZeros(std::size_t size) {
     while (size > 0) {
-        const std::size_t n = std::min(size, buffer_.size());
+        const std::size_t n = std::min(size, size_);
         std::memset(Reserve(n), 0, n);
         size -= n;
     }
 }
 
 std::uint8_t* ByteSink::Reserve(std::size_t size) {
-    if (size > buffer_.size() - used_) {
+    if (size > size_ - used_) {
         FlushBuffer();
     }
-    std::uint8_t* room = buffer_.data() + used_;
+    std::uint8_t* room = buffer_.get() + used_;
     used_ += size;
     return room;
 }

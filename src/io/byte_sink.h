@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -13,8 +14,11 @@ class AtomicFileWriter;
 class ByteSink {
 public:
     static constexpr std::size_t kBufferSize = 256 * 1024;
+    // Enough for the largest record that is reserved in place.
+    static constexpr std::size_t kSmallBufferSize = 32 * 1024;
 
-    ByteSink() : buffer_(kBufferSize) {}
+    explicit ByteSink(std::size_t bufferSize = kBufferSize)
+        : buffer_(new std::uint8_t[bufferSize]), size_(bufferSize) {}
     virtual ~ByteSink() = default;
 
     void Write(std::span<const std::uint8_t> bytes) { Write(bytes.data(), bytes.size()); }
@@ -22,7 +26,7 @@ public:
     void WriteU8(std::uint8_t value) { Write(&value, 1); }
     void WriteU16(std::uint16_t value);
     void WriteZeros(std::size_t size);
-    // Room for size bytes (at most kBufferSize) to be filled in place, saving a copy.
+    // Room for size bytes (at most kSmallBufferSize) to be filled in place, saving a copy.
     std::uint8_t* Reserve(std::size_t size);
     // Hands the buffered bytes on; false when any write failed.
     bool Finish();
@@ -34,13 +38,18 @@ protected:
 private:
     void FlushBuffer();
 
-    std::vector<std::uint8_t> buffer_;
+    // Not zero-filled: every byte is written before it is delivered.
+    std::unique_ptr<std::uint8_t[]> buffer_;
+    std::size_t size_;
     std::size_t used_ = 0;
     bool failed_ = false;
 };
 
+// Collects the bytes in memory; the bytes are copied once anyway, so a small buffer will do.
 class MemoryByteSink : public ByteSink {
 public:
+    MemoryByteSink() : ByteSink(kSmallBufferSize) {}
+
     std::vector<std::uint8_t> Bytes;
 
 protected:

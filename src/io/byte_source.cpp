@@ -47,7 +47,9 @@ void ByteSource::ReadSlow(std::uint8_t* destination, std::size_t size) {
     }
 }
 
-std::size_t ByteSource::ReadDirect(std::uint8_t*, std::size_t) { return 0; }
+std::size_t ByteSource::ReadDirect(std::uint8_t*, std::size_t) {
+    return 0;
+}
 
 std::uint8_t ByteSource::ReadU8() {
     std::uint8_t value;

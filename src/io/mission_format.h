@@ -12,8 +12,7 @@ inline constexpr int kBriefingsInFile = 1;
 // The platform word's low byte of a file from an older game that the editor refuses.
 inline constexpr std::uint8_t kOldGamePlatform = 255;
 
-inline constexpr const char* kOldGameMessage =
-    "This is a TIE Fighter mission file - Can't load it";
+inline constexpr const char* kOldGameMessage = "This is a TIE Fighter mission file - Can't load it";
 inline constexpr const char* kUnrecognizedMessage = "Unrecognized file type";
 
 }  // namespace vorlan

@@ -95,8 +95,8 @@ void ReadTail(ByteSource& in, Mission& mission) {
         return;
     }
     std::vector<std::uint8_t> field(kLongTailSize);
-    for (std::string* text : {&mission.SuccessDebriefText, &mission.FailureDebriefText,
-                              &mission.DescriptionText}) {
+    for (std::string* text :
+         {&mission.SuccessDebriefText, &mission.FailureDebriefText, &mission.DescriptionText}) {
         in.Read(field);
         *text = ReadTailText(field);
     }

@@ -15,9 +15,9 @@ enum class ReadOutcome { Loaded, RefusedOldGame, Unrecognized, ReadError };
 struct ReadResult {
     ReadOutcome Outcome = ReadOutcome::Loaded;
     std::unique_ptr<Mission> Parsed;  // set when Loaded
-    std::uint64_t BytesImplied = 0;  // the length the sections add up to
-    std::uint64_t BytesMissing = 0;  // of those, how many were past the end and read as zero
-    std::string Error;               // the system's text for a ReadError
+    std::uint64_t BytesImplied = 0;   // the length the sections add up to
+    std::uint64_t BytesMissing = 0;   // of those, how many were past the end and read as zero
+    std::string Error;                // the system's text for a ReadError
 };
 
 struct ReadOptions {

@@ -27,8 +27,7 @@ void WriteFlightGroup(const FGObject& fg, ByteSink& out) {
     // The game needs this craft away from the origin.
     auto first = record.Sub(FGRec::FilePoint(1));
     if (record.Get(FGRec::CraftType) == FGRec::kStartPointCraftType &&
-        first.Get(PointRec::X) == 0 && first.Get(PointRec::Y) == 0 &&
-        first.Get(PointRec::Z) == 0) {
+        first.Get(PointRec::X) == 0 && first.Get(PointRec::Y) == 0 && first.Get(PointRec::Z) == 0) {
         first.Set(PointRec::Z, 8);
     }
 }
@@ -82,8 +81,9 @@ void WriteGoalStrings(const Mission& mission, ByteSink& out) {
     const GGStrObject stringsIfNone;
     for (int team = 0; team < kTeamCount; ++team) {
         const auto& all = mission.GlobalGoalStrings;
-        const GGStrObject& strings =
-            team < static_cast<int>(all.size()) ? all[static_cast<std::size_t>(team)] : stringsIfNone;
+        const GGStrObject& strings = team < static_cast<int>(all.size())
+                                         ? all[static_cast<std::size_t>(team)]
+                                         : stringsIfNone;
         for (std::size_t at = 0; at < GGStrObject::kSize; at += kShortTextEntrySize) {
             WriteShortTextEntry(strings.Strings.data() + at, out);
         }
@@ -106,8 +106,8 @@ void WriteTail(const Mission& mission, ByteSink& out) {
                       mission.DescriptionText);
         return;
     }
-    for (const std::string* text : {&mission.SuccessDebriefText, &mission.FailureDebriefText,
-                                    &mission.DescriptionText}) {
+    for (const std::string* text :
+         {&mission.SuccessDebriefText, &mission.FailureDebriefText, &mission.DescriptionText}) {
         WriteTailText(std::span<std::uint8_t>(out.Reserve(kLongTailSize), kLongTailSize), *text);
     }
 }
@@ -129,7 +129,8 @@ void WriteMissionBytes(const Mission& mission, ByteSink& out) {
     WriteTeamRecords(mission.Teams, out);
     // Only the first briefing belongs in the file.
     const TBrfObject briefingIfNone;
-    const TBrfObject& briefing = mission.Briefings.empty() ? briefingIfNone : mission.Briefings.front();
+    const TBrfObject& briefing =
+        mission.Briefings.empty() ? briefingIfNone : mission.Briefings.front();
     out.Write(briefing.Record.Image());
     WriteCountedStrings(briefing.BriefingTags, out);
     WriteCountedStrings(briefing.BriefingStrings, out);

@@ -9,9 +9,15 @@ namespace vorlan {
 ssize_t SystemCalls::Write(int fd, const void* data, std::size_t size) {
     return ::write(fd, data, size);
 }
-int SystemCalls::Fsync(int fd) { return ::fsync(fd); }
-int SystemCalls::Close(int fd) { return ::close(fd); }
-int SystemCalls::Rename(const char* from, const char* to) { return std::rename(from, to); }
+int SystemCalls::Fsync(int fd) {
+    return ::fsync(fd);
+}
+int SystemCalls::Close(int fd) {
+    return ::close(fd);
+}
+int SystemCalls::Rename(const char* from, const char* to) {
+    return std::rename(from, to);
+}
 
 SystemCalls& DefaultSystemCalls() {
     static SystemCalls calls;  // stateless

@@ -21,7 +21,9 @@ inline constexpr const char* kUnnamedMission = "Unnamed";
 
 // The tail of the file depends on the platform word's low byte: 12 has the short description
 // only, 14 and 18 have two debriefings and a long description.
-constexpr bool HasShortTail(std::int16_t platform) { return (platform & 0xFF) == kPlatformXvt; }
+constexpr bool HasShortTail(std::int16_t platform) {
+    return (platform & 0xFF) == kPlatformXvt;
+}
 
 struct Mission {
     std::int16_t MissionPlatform = kPlatformBop;

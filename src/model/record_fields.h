@@ -149,7 +149,9 @@ public:
     ConstRecordRef<Tag> Ref() const { return ConstRecordRef<Tag>(bytes_.data()); }
     void Clear() { bytes_.fill(0); }
 
-    friend bool operator==(const ByteRecord& a, const ByteRecord& b) { return a.bytes_ == b.bytes_; }
+    friend bool operator==(const ByteRecord& a, const ByteRecord& b) {
+        return a.bytes_ == b.bytes_;
+    }
 
 private:
     std::array<std::uint8_t, kSize> bytes_{};

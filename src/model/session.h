@@ -61,7 +61,9 @@ public:
     void MarkFGModified();
     void MarkMessagesModified();
     void ClearModified();
-    bool IsModified() const { return Status.Modified || Status.FGModified || Status.MessagesModified; }
+    bool IsModified() const {
+        return Status.Modified || Status.FGModified || Status.MessagesModified;
+    }
 
     // Switches between the short-tail and long-tail formats; choosing the current one does nothing.
     void ChooseFormat(FormatChoice choice);

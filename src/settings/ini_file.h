@@ -18,7 +18,7 @@ namespace vorlan {
 std::optional<int> ParseIniInteger(std::string_view text);
 
 class IniFile {
-  public:
+public:
     IniFile() = default;
     explicit IniFile(std::string_view text);
 
@@ -41,7 +41,7 @@ class IniFile {
     // The whole text, in the line-ending style of the text it was made from.
     std::string Text() const;
 
-  private:
+private:
     struct Line {
         std::string text;        // without its line ending
         std::string terminator;  // "\n", "\r\n", or empty for an unterminated last line

@@ -72,15 +72,17 @@ TEST_F(LoadMissionTest, FileThatEndsEarlyLoadsWithZerosAndAWarning) {
     auto file = test::GenerateMissionFile({.FlightGroups = 2, .Messages = 1});
     file.resize(9200 + 3646 + 100);  // into the second flight group
     // What the header implies once every missing count and length reads as zero.
-    const std::size_t implied = 9200 + 2 * 3646 + 162 + 3680 + 4870 + 17428 + 512 + 17458 +
-                                6750 + 26500 + 48 + 360 + 73 + 1300 + 2179 + 12288;
+    const std::size_t implied = 9200 + 2 * 3646 + 162 + 3680 + 4870 + 17428 + 512 + 17458 + 6750 +
+                                26500 + 48 + 360 + 73 + 1300 + 2179 + 12288;
     const std::string path = Put("short.tie", file);
     EXPECT_TRUE(LoadMission(session, path));
     EXPECT_TRUE(ui.Errors.empty());
     ASSERT_EQ(ui.Warnings.size(), 1u);
-    EXPECT_EQ(ui.Warnings[0], path + " ends early: the file has 12946 bytes, but its header "
-                                     "implies " + std::to_string(implied) +
-                                     ". The missing bytes were read as zero.");
+    EXPECT_EQ(ui.Warnings[0], path +
+                                  " ends early: the file has 12946 bytes, but its header "
+                                  "implies " +
+                                  std::to_string(implied) +
+                                  ". The missing bytes were read as zero.");
     const Mission& m = session.CurrentMission();
     ASSERT_EQ(m.FlightGroups.size(), 2u);
     EXPECT_EQ(m.FlightGroups[1]->Record.ByteAt(99), file[9200 + 3646 + 99]);
@@ -93,7 +95,8 @@ TEST_F(LoadMissionTest, SuccessfulLoadRefreshesSelectionFlagsAndCaption) {
     session.Select.CurrentFGIndex = 3;
     session.Select.CurrentOrderRegion = 4;
     session.MarkModified();
-    auto file = test::GenerateMissionFile({.FlightGroups = 4, .Messages = 2, .RandomStrings = false});
+    auto file =
+        test::GenerateMissionFile({.FlightGroups = 4, .Messages = 2, .RandomStrings = false});
     const std::string path = Put("named.tie", file);
     ASSERT_TRUE(LoadMission(session, path));
     EXPECT_EQ(session.Select.CurrentFGIndex, 0);
@@ -147,7 +150,8 @@ TEST_F(LoadMissionTest, MissionWithoutFlightGroupsHasNoCurrentOne) {
     ASSERT_TRUE(LoadMission(session, dir.File("none.tie")));
     EXPECT_EQ(session.CurrentFG(), nullptr);
     ASSERT_TRUE(WriteMission(session, dir.File("none2.tie"), true));
-    EXPECT_EQ(test::ReadFileBytes(dir.File("none.tie")), test::ReadFileBytes(dir.File("none2.tie")));
+    EXPECT_EQ(test::ReadFileBytes(dir.File("none.tie")),
+              test::ReadFileBytes(dir.File("none2.tie")));
 }
 
 TEST_F(LoadMissionTest, BackupIsWrittenBesideTheFileExceptForABackup) {
@@ -160,8 +164,8 @@ TEST_F(LoadMissionTest, BackupIsWrittenBesideTheFileExceptForABackup) {
     ASSERT_TRUE(LoadMission(session, path));
     EXPECT_EQ(test::ReadFileBytes(dir.File("Backup.tie")), file);
     // The backup is no save of the user's: caption and history stay with the mission.
-    EXPECT_EQ(ui.Captions.back(), " Vorlan beta 0.35se - (mission.tie) - " +
-                                      session.CurrentMission().Title());
+    EXPECT_EQ(ui.Captions.back(),
+              " Vorlan beta 0.35se - (mission.tie) - " + session.CurrentMission().Title());
     EXPECT_TRUE(ui.History.empty());
     EXPECT_EQ(session.CurrentMission().MissionFileName, path);
 

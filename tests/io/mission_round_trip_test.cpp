@@ -33,9 +33,10 @@ protected:
 TEST_F(RoundTrip, RandomRecordsSurviveOnTheNativeAndShortPlatforms) {
     for (std::int16_t platform : {18, 12}) {
         for (std::uint32_t seed = 1; seed <= 6; ++seed) {
-            const auto file = test::GenerateMissionFile(
-                {.Platform = platform, .FlightGroups = int(seed * 3 % 7), .Messages = int(seed % 4),
-                 .Seed = seed});
+            const auto file = test::GenerateMissionFile({.Platform = platform,
+                                                         .FlightGroups = int(seed * 3 % 7),
+                                                         .Messages = int(seed % 4),
+                                                         .Seed = seed});
             EXPECT_EQ(LoadAndSave(file), file) << "platform " << platform << " seed " << seed;
         }
     }
@@ -94,7 +95,8 @@ TEST_F(RoundTrip, TextsAndEncodingsComeBackWhole) {
     ASSERT_TRUE(LoadMission(session, dir.File("texts.tie")));
 
     const Mission& back = session.CurrentMission();
-    EXPECT_EQ(back.FlightGroups[0]->GoalString(3, GoalStringKind::Incomplete), std::string(64, 'g'));
+    EXPECT_EQ(back.FlightGroups[0]->GoalString(3, GoalStringKind::Incomplete),
+              std::string(64, 'g'));
     EXPECT_EQ(back.GlobalGoalStrings[9].Get(2, 3, GoalStringKind::Failure), "last one");
     EXPECT_EQ(back.Briefings[0].BriefingStrings[0].size(), 300u);
     EXPECT_EQ(back.PassThrough.NoteSlots[1299].Text[62], 'n');

@@ -9,7 +9,9 @@ namespace {
 
 class NewMissionTest : public ::testing::Test {
 protected:
-    NewMissionTest() : session(ui) { session.SetRandomChoice([this](int) { return pick; }); }
+    NewMissionTest() : session(ui) {
+        session.SetRandomChoice([this](int) { return pick; });
+    }
 
     test::RecordingUi ui;
     Session session;

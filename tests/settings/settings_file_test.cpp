@@ -197,22 +197,21 @@ TEST(SaveSettingsTest, DirectoryWithLineBreakIsRefusedAndFileKept) {
 }
 
 TEST(SaveSettingsTest, UnreadableFileIsNotReplaced) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not restrict root";
-    }
+    // A directory in the file's place cannot be read, not even by root; writing the settings
+    // over it would lose whatever it was meant to hold.
     TempDir dir;
     const std::string path = dir.File("v.ini");
-    WriteFileText(path, "[Foreign]\nKeep=1\n");
-    ::chmod(path.c_str(), 0);
+    std::filesystem::create_directory(path);
+    WriteFileText(path + "/inside", "kept");
     std::string error;
     EXPECT_FALSE(saveSettings(WithDirectories(), path, &error));
-    ::chmod(path.c_str(), 0600);
-    EXPECT_EQ(ReadFileText(path), "[Foreign]\nKeep=1\n");
+    EXPECT_NE(error.find("Is a directory"), std::string::npos) << error;
+    EXPECT_EQ(ReadFileText(path + "/inside"), "kept");
 }
 
 // Sets or unsets an environment variable for one test and puts the old value back.
 class ScopedEnv {
-  public:
+public:
     ScopedEnv(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) {
             old_ = old;
@@ -223,7 +222,7 @@ class ScopedEnv {
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-  private:
+private:
     void Set(const char* value) {
         if (value != nullptr) {
             ::setenv(name_, value, 1);
