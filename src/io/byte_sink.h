@@ -13,7 +13,7 @@ class AtomicFileWriter;
 
 class ByteSink {
 public:
-    static constexpr std::size_t kBufferSize = 256 * 1024;
+    static constexpr std::size_t kBufferSize = 64 * 1024;
     // Enough for the largest record that is reserved in place.
     static constexpr std::size_t kSmallBufferSize = 32 * 1024;
 

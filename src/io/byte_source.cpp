@@ -1,6 +1,9 @@
 #include "io/byte_source.h"
 
+#include <sys/uio.h>
 #include <unistd.h>
+
+#include <climits>
 
 #include <algorithm>
 #include <cerrno>
@@ -49,6 +52,42 @@ void ByteSource::ReadSlow(std::uint8_t* destination, std::size_t size) {
 
 std::size_t ByteSource::ReadDirect(std::uint8_t*, std::size_t) {
     return 0;
+}
+
+std::size_t ByteSource::ReadDirectPieces(std::span<const Piece>) {
+    return 0;
+}
+
+void ByteSource::ReadEach(std::span<std::uint8_t* const> places, std::size_t size) {
+    std::size_t i = 0;
+    for (; i < places.size() && static_cast<std::size_t>(end_ - cur_) >= size; ++i) {
+        Read(places[i], size);
+    }
+    if (i == places.size()) {
+        return;
+    }
+    // The buffer holds the start of one record at most; the rest goes straight to its places.
+    const auto buffered = static_cast<std::size_t>(end_ - cur_);
+    std::memcpy(places[i], cur_, buffered);
+    cur_ = end_;
+    position_ += buffered;
+    std::vector<Piece> pieces;
+    pieces.reserve(places.size() - i);
+    pieces.push_back({places[i] + buffered, size - buffered});
+    for (std::size_t j = i + 1; j < places.size(); ++j) {
+        pieces.push_back({places[j], size});
+    }
+    std::size_t got = Failed() || missing_ > 0 ? 0 : ReadDirectPieces(pieces);
+    position_ += got;
+    // Whatever the direct read did not reach is read the ordinary way, which zero-fills and
+    // counts what lies past the end.
+    for (const Piece& piece : pieces) {
+        const std::size_t done = std::min(got, piece.size);
+        got -= done;
+        if (done < piece.size) {
+            Read(piece.data + done, piece.size - done);
+        }
+    }
 }
 
 std::uint8_t ByteSource::ReadU8() {
@@ -102,6 +141,44 @@ bool FileByteSource::Refill() {
     const std::size_t n = Failed() ? 0 : ReadSome(buffer_.data(), buffer_.size());
     SetWindow(buffer_.data(), buffer_.data() + n);
     return n > 0;
+}
+
+std::size_t FileByteSource::ReadDirectPieces(std::span<const Piece> pieces) {
+    std::vector<iovec> vectors;
+    std::size_t total = 0;
+    std::size_t next = 0;
+    std::size_t offsetInNext = 0;  // of a piece a short read left half filled
+    while (next < pieces.size() && !Failed()) {
+        vectors.clear();
+        for (std::size_t k = next; k < pieces.size() && vectors.size() < IOV_MAX; ++k) {
+            const std::size_t skip = k == next ? offsetInNext : 0;
+            vectors.push_back({pieces[k].data + skip, pieces[k].size - skip});
+        }
+        const ssize_t n = ::readv(fd_, vectors.data(), static_cast<int>(vectors.size()));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            SetError(path_ + ": " + std::strerror(errno));
+            break;
+        }
+        if (n == 0) {
+            break;
+        }
+        total += static_cast<std::size_t>(n);
+        auto left = static_cast<std::size_t>(n);
+        while (left > 0) {
+            const std::size_t room = pieces[next].size - offsetInNext;
+            if (left < room) {
+                offsetInNext += left;
+                break;
+            }
+            left -= room;
+            offsetInNext = 0;
+            ++next;
+        }
+    }
+    return total;
 }
 
 std::size_t FileByteSource::ReadDirect(std::uint8_t* destination, std::size_t size) {

@@ -18,6 +18,16 @@ public:
     void Read(std::uint8_t* destination, std::size_t size);
     std::uint8_t ReadU8();
     std::uint16_t ReadU16();
+    // The bytes already buffered, so that parsers of many small entries can work in place.
+    std::span<const std::uint8_t> Buffered() const { return {cur_, end_}; }
+    // Marks n of the buffered bytes as read; n is at most Buffered().size().
+    void Consume(std::size_t n) {
+        cur_ += n;
+        position_ += n;
+    }
+    // Reads size bytes into each of the places in turn, as that many calls of Read would, but
+    // lets a file go straight into the places without passing through the buffer.
+    void ReadEach(std::span<std::uint8_t* const> places, std::size_t size);
     // Reads and throws away size bytes.
     void Skip(std::size_t size);
 
@@ -31,8 +41,15 @@ public:
 protected:
     // Refills the window [begin, end) from the input; returns false at the end or on error.
     virtual bool Refill() = 0;
+    struct Piece {
+        std::uint8_t* data;
+        std::size_t size;
+    };
     // Reads straight into a large destination; returns the count read (short only at the end).
     virtual std::size_t ReadDirect(std::uint8_t* destination, std::size_t size);
+    // Fills the pieces in order straight from the input, while the buffer is empty; returns the
+    // count read, short at the end of the input or where the input cannot do this.
+    virtual std::size_t ReadDirectPieces(std::span<const Piece> pieces);
     void SetWindow(const std::uint8_t* begin, const std::uint8_t* end) {
         cur_ = begin;
         end_ = end;
@@ -67,9 +84,10 @@ public:
 protected:
     bool Refill() override;
     std::size_t ReadDirect(std::uint8_t* destination, std::size_t size) override;
+    std::size_t ReadDirectPieces(std::span<const Piece> pieces) override;
 
 private:
-    static constexpr std::size_t kBufferSize = 256 * 1024;
+    static constexpr std::size_t kBufferSize = 64 * 1024;
     std::size_t ReadSome(std::uint8_t* destination, std::size_t size);
 
     int fd_;

@@ -1,5 +1,7 @@
 #include "io/mission_reader.h"
 
+#include <algorithm>
+
 #include "io/mission_format.h"
 #include "io/tail_text.h"
 
@@ -7,22 +9,31 @@ namespace vorlan {
 namespace {
 
 void ReadFlightGroups(ByteSource& in, Mission& mission, int count, bool autoLink) {
-    mission.FlightGroups.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        auto fg = std::make_unique<FGObject>();
-        in.Read(fg->Record.Image());
-        fg->AutoIFF = autoLink ? 1 : 0;
-        fg->LoadWorkingPoints();
-        fg->RecomputePointData();
-        mission.FlightGroups.push_back(std::move(fg));
-    }
-    // The first flight group of each team decides the team's IFF.
-    std::array<bool, kTeamCount> seen{};
-    for (const auto& fg : mission.FlightGroups) {
-        const std::uint8_t team = fg->Record.Get(FGRec::Team);
-        if (team < kTeamCount && !seen[team]) {
-            seen[team] = true;
-            mission.TeamIFF[team] = fg->Record.Get(FGRec::IFF);
+    auto& groups = mission.FlightGroups;
+    groups.reserve(static_cast<std::size_t>(count));
+    // In batches small enough to stay in the cache while their working points are derived.
+    constexpr int kBatch = 32;
+    std::array<std::uint8_t*, kBatch> records{};
+    std::array<bool, kTeamCount> teamSeen{};
+    for (int first = 0; first < count; first += kBatch) {
+        const int n = std::min(kBatch, count - first);
+        for (int i = 0; i < n; ++i) {
+            // Record and goal strings are filled from the file, so they are not zeroed first.
+            groups.push_back(std::make_unique<FGObject>(ForOverwrite{}));
+            records[static_cast<std::size_t>(i)] = groups.back()->Record.Data();
+        }
+        in.ReadEach(std::span(records.data(), static_cast<std::size_t>(n)), FGRec::Tag::kSize);
+        for (std::size_t i = groups.size() - static_cast<std::size_t>(n); i < groups.size(); ++i) {
+            FGObject& fg = *groups[i];
+            fg.AutoIFF = autoLink ? 1 : 0;
+            fg.LoadWorkingPoints();
+            fg.RecomputePointData();
+            // The first flight group of each team decides the team's IFF.
+            const std::uint8_t team = fg.Record.Get(FGRec::Team);
+            if (team < kTeamCount && !teamSeen[team]) {
+                teamSeen[team] = true;
+                mission.TeamIFF[team] = fg.Record.Get(FGRec::IFF);
+            }
         }
     }
 }
@@ -54,17 +65,43 @@ void ReadFlaggedSection(ByteSource& in, FlaggedSection& section) {
     in.Read(section.Body);
 }
 
-// A lead byte of 0 is an empty string on its own; any other starts a 64-byte field.
+// A lead byte of 0 is an empty string on its own; any other starts a 64-byte field. The whole
+// field is written either way.
 void ReadShortTextEntry(ByteSource& in, std::span<std::uint8_t, kShortTextEntrySize> field) {
+    const auto buffered = in.Buffered();
+    if (buffered.size() >= kShortTextEntrySize) {
+        // Straight from the buffer, without a branch on the lead byte, which is as good as
+        // random across the many entries of a large mission.
+        const std::uint8_t lead = buffered[0];
+        const std::uint8_t keep = lead != 0 ? 0xFF : 0;
+        for (std::size_t k = 0; k < kShortTextEntrySize; ++k) {
+            field[k] = buffered[k] & keep;
+        }
+        in.Consume(lead != 0 ? kShortTextEntrySize : 1);
+        return;
+    }
     field[0] = in.ReadU8();
     if (field[0] != 0) {
         in.Read(field.data() + 1, field.size() - 1);
+    } else {
+        std::fill(field.begin() + 1, field.end(), 0);
     }
 }
 
 void ReadGoalStrings(ByteSource& in, Mission& mission) {
-    for (auto& fg : mission.FlightGroups) {
-        for (auto& field : fg->GoalStrings) {
+    // The flight groups were read long before their strings and have left the cache; fetching
+    // the strings of a later one while filling this one hides most of that wait.
+    constexpr std::size_t kAhead = 2;
+    const auto& groups = mission.FlightGroups;
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        if (i + kAhead < groups.size()) {
+            const auto* ahead =
+                reinterpret_cast<const char*>(groups[i + kAhead]->GoalStrings.data());
+            for (std::size_t at = 0; at < sizeof(FGObject::GoalStrings); at += 64) {
+                __builtin_prefetch(ahead + at, 1);
+            }
+        }
+        for (auto& field : groups[i]->GoalStrings) {
             ReadShortTextEntry(in, field);
         }
     }

@@ -21,9 +21,12 @@ public:
     static constexpr int kWorkingEnabled = 15;
     static constexpr int kGoalStrings = FGRec::kGoalCount * 3;
 
-    ByteRecord<FGRec::Tag> Record;
-    // Goal g, kind s at index g * 3 + s; kept as field images so unread bytes survive.
-    std::array<GoalStringField, kGoalStrings> GoalStrings{};
+    FGObject() : GoalStrings{} {}
+    // For the loader, which fills the record and every goal string itself.
+    explicit FGObject(ForOverwrite tag) : Record(tag) {}
+
+    // The small editor-only fields come first: they then share cache lines with the start of
+    // the record, which loading writes right after creating the object.
     std::uint8_t AutoIFF = 0;
     std::uint8_t PresentAtStart = 0;
     std::array<double, 4> Heading{};
@@ -31,6 +34,9 @@ public:
     std::array<std::int16_t, kWorkingPoints> PointY{};
     std::array<std::int16_t, kWorkingPoints> PointZ{};
     std::array<std::int16_t, kWorkingEnabled> PointEnabled{};
+    ByteRecord<FGRec::Tag> Record;
+    // Goal g, kind s at index g * 3 + s; kept as field images so unread bytes survive.
+    std::array<GoalStringField, kGoalStrings> GoalStrings;
 
     std::string GoalString(int goal, GoalStringKind kind) const;
     void SetGoalString(int goal, GoalStringKind kind, std::string_view text);

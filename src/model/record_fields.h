@@ -135,11 +135,17 @@ private:
     std::uint8_t* data_;
 };
 
+// Asks for storage that the caller fills completely right away, so zeroing it first is waste.
+struct ForOverwrite {};
+
 // A record that owns its byte image. Every byte is kept; only named fields are ever changed.
 template <class Tag>
 class ByteRecord : public FieldWriter<Tag, ByteRecord<Tag>> {
 public:
     static constexpr std::size_t kSize = Tag::kSize;
+
+    ByteRecord() : bytes_{} {}
+    explicit ByteRecord(ForOverwrite) {}
 
     std::uint8_t* Data() { return bytes_.data(); }
     const std::uint8_t* Data() const { return bytes_.data(); }
@@ -154,7 +160,7 @@ public:
     }
 
 private:
-    std::array<std::uint8_t, kSize> bytes_{};
+    std::array<std::uint8_t, kSize> bytes_;
 };
 
 }  // namespace vorlan
