@@ -13,7 +13,7 @@ namespace vorlan {
 
 void ByteSource::Read(std::uint8_t* destination, std::size_t size) {
     const auto available = static_cast<std::size_t>(end_ - cur_);
-    if (size <= available) {
+    if (size <= available && size > 0) {
         std::memcpy(destination, cur_, size);
         cur_ += size;
         position_ += size;
@@ -68,9 +68,11 @@ void ByteSource::ReadEach(std::span<std::uint8_t* const> places, std::size_t siz
     }
     // The buffer holds the start of one record at most; the rest goes straight to its places.
     const auto buffered = static_cast<std::size_t>(end_ - cur_);
-    std::memcpy(places[i], cur_, buffered);
-    cur_ = end_;
-    position_ += buffered;
+    if (buffered > 0) {
+        std::memcpy(places[i], cur_, buffered);
+        cur_ = end_;
+        position_ += buffered;
+    }
     std::vector<Piece> pieces;
     pieces.reserve(places.size() - i);
     pieces.push_back({places[i] + buffered, size - buffered});
@@ -119,22 +121,8 @@ FileByteSource::FileByteSource(int fd, std::string path)
     : fd_(fd), path_(std::move(path)), buffer_(kBufferSize) {}
 
 std::size_t FileByteSource::ReadSome(std::uint8_t* destination, std::size_t size) {
-    std::size_t total = 0;
-    while (total < size) {
-        const ssize_t n = ::read(fd_, destination + total, size - total);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            SetError(path_ + ": " + std::strerror(errno));
-            break;
-        }
-        if (n == 0) {
-            break;
-        }
-        total += static_cast<std::size_t>(n);
-    }
-    return total;
+    const Piece whole{destination, size};
+    return ReadDirectPieces(std::span(&whole, 1));
 }
 
 bool FileByteSource::Refill() {
