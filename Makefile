@@ -47,7 +47,8 @@ fuzz: deps
 	      -DVORLAN_FUZZ=ON -DVORLAN_BENCH=OFF
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_load_mission
 	mkdir -p build-fuzz/corpus
-	build-fuzz/fuzz/fuzz_load_mission -max_total_time=$${FUZZ_SECONDS:-60} build-fuzz/corpus
+	build-fuzz/fuzz/fuzz_load_mission -max_total_time=$${FUZZ_SECONDS:-60} -rss_limit_mb=4096 \
+	    build-fuzz/corpus
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -89,17 +89,10 @@ void ReadShortTextEntry(ByteSource& in, std::span<std::uint8_t, kShortTextEntryS
 }
 
 void ReadGoalStrings(ByteSource& in, Mission& mission) {
-    // The flight groups were read long before their strings and have left the cache; fetching
-    // the strings of a later one while filling this one hides most of that wait.
-    constexpr std::size_t kAhead = 2;
     const auto& groups = mission.FlightGroups;
     for (std::size_t i = 0; i < groups.size(); ++i) {
-        if (i + kAhead < groups.size()) {
-            const auto* ahead =
-                reinterpret_cast<const char*>(groups[i + kAhead]->GoalStrings.data());
-            for (std::size_t at = 0; at < sizeof(FGObject::GoalStrings); at += 64) {
-                __builtin_prefetch(ahead + at, 1);
-            }
+        if (i + kGoalStringLookahead < groups.size()) {
+            groups[i + kGoalStringLookahead]->PrefetchGoalStrings(true);
         }
         for (auto& field : groups[i]->GoalStrings) {
             ReadShortTextEntry(in, field);

@@ -73,8 +73,12 @@ void WriteShortTextEntry(const std::uint8_t* field, ByteSink& out) {
 }
 
 void WriteGoalStrings(const Mission& mission, ByteSink& out) {
-    for (const auto& fg : mission.FlightGroups) {
-        for (const auto& field : fg->GoalStrings) {
+    const auto& groups = mission.FlightGroups;
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        if (i + kGoalStringLookahead < groups.size()) {
+            groups[i + kGoalStringLookahead]->PrefetchGoalStrings(false);
+        }
+        for (const auto& field : groups[i]->GoalStrings) {
             WriteShortTextEntry(field.data(), out);
         }
     }

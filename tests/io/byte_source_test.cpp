@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-
 #include "support/temp_dir.h"
 
 namespace vorlan {
