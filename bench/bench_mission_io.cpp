@@ -36,6 +36,8 @@ namespace vorlan {
 namespace {
 
 constexpr int kMessages = 1000;
+// Most flight groups of a real mission have no goal strings; one in ten has them here.
+constexpr int kGoalStringPercent = 10;
 const std::vector<std::int64_t> kFlightGroupCounts = {100, 1000, 10000};
 
 std::string SystemError(const std::string& what) {
@@ -104,7 +106,8 @@ std::unique_ptr<MissionFixture> BuildFixture(int flightGroups) {
     fixture->Bytes = test::GenerateMissionFile({.Platform = 18,
                                                 .FlightGroups = flightGroups,
                                                 .Messages = kMessages,
-                                                .Seed = static_cast<std::uint32_t>(flightGroups)});
+                                                .Seed = static_cast<std::uint32_t>(flightGroups),
+                                                .GoalStringPercent = kGoalStringPercent});
     fixture->SourcePath = Directory().File(name + ".tie");
     fixture->SavePath = Directory().File(name + "-saved.tie");
     fixture->PlainWritePath = Directory().File(name + "-plain.tie");

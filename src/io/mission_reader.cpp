@@ -18,7 +18,7 @@ void ReadFlightGroups(ByteSource& in, Mission& mission, int count, bool autoLink
     for (int first = 0; first < count; first += kBatch) {
         const int n = std::min(kBatch, count - first);
         for (int i = 0; i < n; ++i) {
-            // Record and goal strings are filled from the file, so they are not zeroed first.
+            // The record is filled from the file, so it is not zeroed first.
             groups.push_back(std::make_unique<FGObject>(ForOverwrite{}));
             records[static_cast<std::size_t>(i)] = groups.back()->Record.Data();
         }
@@ -88,15 +88,24 @@ void ReadShortTextEntry(ByteSource& in, std::span<std::uint8_t, kShortTextEntryS
     }
 }
 
+// The 24 goal strings of a flight group; when all are empty (one zero byte each, as in most
+// flight groups) nothing is stored.
+void ReadFlightGroupGoalStrings(ByteSource& in, FGObject& fg) {
+    constexpr std::size_t kEntries = FGObject::kGoalStrings;
+    const auto buffered = in.Buffered();
+    if (buffered.size() >= kEntries && std::all_of(buffered.begin(), buffered.begin() + kEntries,
+                                                   [](std::uint8_t lead) { return lead == 0; })) {
+        in.Consume(kEntries);
+        return;
+    }
+    for (auto& field : fg.EditGoalStrings()) {
+        ReadShortTextEntry(in, field);
+    }
+}
+
 void ReadGoalStrings(ByteSource& in, Mission& mission) {
-    const auto& groups = mission.FlightGroups;
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        if (i + kGoalStringLookahead < groups.size()) {
-            groups[i + kGoalStringLookahead]->PrefetchGoalStrings(true);
-        }
-        for (auto& field : groups[i]->GoalStrings) {
-            ReadShortTextEntry(in, field);
-        }
+    for (auto& fg : mission.FlightGroups) {
+        ReadFlightGroupGoalStrings(in, *fg);
     }
     for (int team = 0; team < kTeamCount; ++team) {
         GGStrObject& strings = mission.GlobalGoalStrings.emplace_back();

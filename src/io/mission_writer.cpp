@@ -76,9 +76,14 @@ void WriteGoalStrings(const Mission& mission, ByteSink& out) {
     const auto& groups = mission.FlightGroups;
     for (std::size_t i = 0; i < groups.size(); ++i) {
         if (i + kGoalStringLookahead < groups.size()) {
-            groups[i + kGoalStringLookahead]->PrefetchGoalStrings(false);
+            groups[i + kGoalStringLookahead]->PrefetchGoalStrings();
         }
-        for (const auto& field : groups[i]->GoalStrings) {
+        const FGObject::GoalStringFields* fields = groups[i]->GoalStrings();
+        if (fields == nullptr) {
+            out.WriteZeros(FGObject::kGoalStrings);
+            continue;
+        }
+        for (const auto& field : *fields) {
             WriteShortTextEntry(field.data(), out);
         }
     }

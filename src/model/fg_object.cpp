@@ -4,11 +4,58 @@
 
 namespace vorlan {
 
+namespace {
+
+std::size_t GoalStringIndex(int goal, GoalStringKind kind) {
+    return static_cast<std::size_t>(goal * 3 + static_cast<int>(kind));
+}
+
+}  // namespace
+
+FGObject::FGObject(const FGObject& other)
+    : AutoIFF(other.AutoIFF),
+      PresentAtStart(other.PresentAtStart),
+      Heading(other.Heading),
+      PointX(other.PointX),
+      PointY(other.PointY),
+      PointZ(other.PointZ),
+      PointEnabled(other.PointEnabled),
+      Record(other.Record),
+      goalStrings_(other.goalStrings_ ? std::make_unique<GoalStringFields>(*other.goalStrings_)
+                                      : nullptr) {}
+
+FGObject& FGObject::operator=(const FGObject& other) {
+    if (this != &other) {
+        FGObject copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+const GoalStringField& FGObject::GoalStringAt(int goal, GoalStringKind kind) const {
+    static const GoalStringField kEmpty{};
+    return goalStrings_ ? (*goalStrings_)[GoalStringIndex(goal, kind)] : kEmpty;
+}
+
+GoalStringField& FGObject::GoalStringAt(int goal, GoalStringKind kind) {
+    return EditGoalStrings()[GoalStringIndex(goal, kind)];
+}
+
+FGObject::GoalStringFields& FGObject::EditGoalStrings() {
+    if (goalStrings_ == nullptr) {
+        goalStrings_ = std::make_unique<GoalStringFields>();
+    }
+    return *goalStrings_;
+}
+
 std::string FGObject::GoalString(int goal, GoalStringKind kind) const {
     return ReadFixedText(GoalStringAt(goal, kind));
 }
 
 void FGObject::SetGoalString(int goal, GoalStringKind kind, std::string_view text) {
+    if (text.empty() && goalStrings_ == nullptr) {
+        return;
+    }
     StoreFixedText(GoalStringAt(goal, kind), text);
 }
 

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -20,10 +21,15 @@ public:
     static constexpr int kWorkingPoints = 13;
     static constexpr int kWorkingEnabled = 15;
     static constexpr int kGoalStrings = FGRec::kGoalCount * 3;
+    using GoalStringFields = std::array<GoalStringField, kGoalStrings>;
 
-    FGObject() : GoalStrings{} {}
-    // For the loader, which fills the record and every goal string itself.
+    FGObject() = default;
+    // For the loader, which fills the record itself.
     explicit FGObject(ForOverwrite tag) : Record(tag) {}
+    FGObject(const FGObject& other);
+    FGObject& operator=(const FGObject& other);
+    FGObject(FGObject&&) noexcept = default;
+    FGObject& operator=(FGObject&&) noexcept = default;
 
     // The small editor-only fields come first: they then share cache lines with the start of
     // the record, which loading writes right after creating the object.
@@ -35,27 +41,26 @@ public:
     std::array<std::int16_t, kWorkingPoints> PointZ{};
     std::array<std::int16_t, kWorkingEnabled> PointEnabled{};
     ByteRecord<FGRec::Tag> Record;
-    // Goal g, kind s at index g * 3 + s; kept as field images so unread bytes survive.
-    std::array<GoalStringField, kGoalStrings> GoalStrings;
 
+    // The goal strings, kept as field images so that unread bytes survive: goal g, kind s.
     std::string GoalString(int goal, GoalStringKind kind) const;
     void SetGoalString(int goal, GoalStringKind kind, std::string_view text);
-    GoalStringField& GoalStringAt(int goal, GoalStringKind kind) {
-        return GoalStrings[static_cast<std::size_t>(goal * 3 + static_cast<int>(kind))];
-    }
-    const GoalStringField& GoalStringAt(int goal, GoalStringKind kind) const {
-        return GoalStrings[static_cast<std::size_t>(goal * 3 + static_cast<int>(kind))];
-    }
+    const GoalStringField& GoalStringAt(int goal, GoalStringKind kind) const;
+    GoalStringField& GoalStringAt(int goal, GoalStringKind kind);
+    // All 24 fields, goal g and kind s at index g * 3 + s, or null while every one is empty:
+    // most flight groups have none, and a large mission would otherwise carry megabytes of
+    // zeros through every load and save.
+    const GoalStringFields* GoalStrings() const { return goalStrings_.get(); }
+    // The fields, made (all empty) when there were none.
+    GoalStringFields& EditGoalStrings();
 
     // Asks the processor to fetch the goal strings early: loading and saving visit them in a
     // pass of their own, long after the records, when they have left the cache.
-    void PrefetchGoalStrings(bool forWriting) const {
-        const auto* bytes = reinterpret_cast<const char*>(GoalStrings.data());
-        for (std::size_t at = 0; at < sizeof(GoalStrings); at += 64) {
-            if (forWriting) {
-                __builtin_prefetch(bytes + at, 1);
-            } else {
-                __builtin_prefetch(bytes + at, 0);
+    void PrefetchGoalStrings() const {
+        if (goalStrings_ != nullptr) {
+            const auto* bytes = reinterpret_cast<const char*>(goalStrings_->data());
+            for (std::size_t at = 0; at < sizeof(GoalStringFields); at += 64) {
+                __builtin_prefetch(bytes + at);
             }
         }
     }
@@ -66,6 +71,9 @@ public:
     void StoreWorkingPoints(RecordRef<FGRec::Tag> target) const;
     // The highest enabled point and the heading, derived from the working points.
     void RecomputePointData();
+
+private:
+    std::unique_ptr<GoalStringFields> goalStrings_;
 };
 
 }  // namespace vorlan

@@ -75,7 +75,22 @@ TEST(FGObjectGoalStrings, SixtyFourCharactersFillTheFieldWhole) {
     fg.SetGoalString(7, GoalStringKind::Failure, std::string(70, 'f'));
     EXPECT_EQ(fg.GoalString(7, GoalStringKind::Failure), std::string(64, 'f'));
     EXPECT_EQ(fg.GoalString(7, GoalStringKind::Success), "");
-    EXPECT_EQ(&fg.GoalStringAt(7, GoalStringKind::Failure), &fg.GoalStrings.back());
+    ASSERT_NE(fg.GoalStrings(), nullptr);
+    EXPECT_EQ(&fg.GoalStringAt(7, GoalStringKind::Failure), &fg.GoalStrings()->back());
+}
+
+TEST(FGObjectGoalStrings, StoredOnlyOnceOneIsSetAndCopiedWhole) {
+    FGObject fg;
+    fg.SetGoalString(0, GoalStringKind::Success, "");
+    EXPECT_EQ(fg.GoalStrings(), nullptr);
+    EXPECT_EQ(fg.GoalString(3, GoalStringKind::Success), "");
+
+    fg.SetGoalString(3, GoalStringKind::Success, "Win");
+    FGObject copy = fg;
+    fg.SetGoalString(3, GoalStringKind::Success, "Changed");
+    EXPECT_EQ(copy.GoalString(3, GoalStringKind::Success), "Win");
+    copy = FGObject{};
+    EXPECT_EQ(copy.GoalStrings(), nullptr);
 }
 
 }  // namespace

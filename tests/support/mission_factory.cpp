@@ -47,6 +47,7 @@ void FlightGroupRecord(FileBuilder& b) {
     }
 }
 
+// Entries of which about a third are empty.
 void ShortTextEntries(FileBuilder& b, int count, bool randomStrings) {
     for (int i = 0; i < count; ++i) {
         if (!randomStrings || b.RandomInt(0, 2) == 0) {
@@ -99,7 +100,10 @@ std::vector<std::uint8_t> GenerateMissionFile(const MissionFileSpec& spec) {
         b.Random(body);
     }
     b.Random(26500);
-    ShortTextEntries(b, spec.FlightGroups * 24 + 360, spec.RandomStrings);
+    for (int i = 0; i < spec.FlightGroups; ++i) {
+        ShortTextEntries(b, 24, spec.RandomStrings && b.RandomInt(0, 99) < spec.GoalStringPercent);
+    }
+    ShortTextEntries(b, 360, spec.RandomStrings);
     b.Random(73);
     for (int i = 0; i < 1300; ++i) {
         const bool present = spec.RandomStrings && b.RandomInt(0, 9) == 0;

@@ -14,6 +14,8 @@ struct MissionFileSpec {
     std::uint32_t Seed = 1;
     // Random briefing, goal and note texts; false leaves them all empty.
     bool RandomStrings = true;
+    // With random strings, the share of flight groups that have goal strings at all.
+    int GoalStringPercent = 100;
 };
 
 // A complete, well-formed mission file.
