@@ -107,6 +107,7 @@ bool LoadMission(Session& session, const std::string& path, const LoadOptions& o
 
     result.Parsed->MissionFileName = path;
     session.ReplaceMission(std::move(result.Parsed));
+    session.Vocab.rebuildTeams(session.CurrentMission().Teams);
     ApplyFilePlatform(session, previousPlatform);
 
     SelectFirstItems(session);

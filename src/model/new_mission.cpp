@@ -138,6 +138,7 @@ void ResetToNewMission(Session& session) {
     session.BlankMessage = MsgObject{};
     session.BlankMessage.Record = session.Template.DefaultMessageRecord;
     session.ReplaceMission(std::move(mission));
+    session.Vocab.rebuildTeams(session.CurrentMission().Teams);
     SelectFirstItems(session);
     session.Ui().MissionReplaced();
     session.Ui().SetCaption(UnnamedMissionCaption());

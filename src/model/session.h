@@ -13,6 +13,7 @@
 #include "model/mission_records.h"
 #include "model/mission_ui.h"
 #include "settings/settings.h"
+#include "text/vocabulary.h"
 
 namespace vorlan {
 
@@ -79,6 +80,8 @@ public:
     FGObject ClipboardFG;
     MsgObject BlankMessage;
     Settings RunningSettings;
+    // The display tables; the team and flight group tables follow the mission.
+    Vocabulary Vocab;
 
 private:
     MissionUi& ui_;

@@ -138,6 +138,7 @@ TEST_F(LoadMissionTest, FirstFlightGroupOfEachTeamSetsItsIFF) {
     session.RunningSettings.AutoLink = true;
     ASSERT_TRUE(LoadMission(session, dir.File("iff.tie")));
     const Mission& back = session.CurrentMission();
+    EXPECT_EQ(session.Vocab.name(TableId::RadioNames, 1), "Team 1.Rebel");
     EXPECT_EQ(back.TeamIFF[3], 5);
     EXPECT_EQ(back.TeamIFF[0], 2);
     EXPECT_EQ(back.TeamIFF[1], 0);  // cleared: no flight group of team 1
