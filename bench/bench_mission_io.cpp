@@ -1,5 +1,5 @@
 // Load and save times of large missions, each next to the plain file read or write of the same
-// bytes that bounds it from below.
+// bytes that bounds it from below, and the time to rebuild the flight group list of one.
 //
 // The files live on the real disk (fsync on a memory filesystem would flatter every write): under
 // $VORLAN_BENCH_DIR when set, otherwise under the build directory.
@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@
 #include "support/mission_factory.h"
 #include "support/recording_ui.h"
 #include "support/temp_dir.h"
+#include "text/flight_group_rows.h"
+#include "text/mission_dump.h"
 
 #ifndef VORLAN_BENCH_DEFAULT_DIR
 #define VORLAN_BENCH_DEFAULT_DIR "."
@@ -293,6 +296,38 @@ void PlainWrite(benchmark::State& state) {
     CountBytes(state, *fixture);
 }
 
+// The flight group list follows every keystroke that changes a row, so a rebuild of rows and
+// reference names must stay well under a frame. The list is kept from one rebuild to the next,
+// as the window keeps it.
+void RebuildFlightGroupRows(benchmark::State& state) {
+    MissionFixture* fixture = FixtureOrSkip(state);
+    if (fixture == nullptr) {
+        return;
+    }
+    ListRows list;
+    for (auto _ : state) {
+        RebuildFlightGroupList(fixture->Loaded, list);
+        benchmark::DoNotOptimize(list.Rows.data());
+        benchmark::ClobberMemory();
+    }
+}
+
+// The text view of a whole mission, as `vorlan-cli dump` prints it (into memory here).
+void DumpWholeMission(benchmark::State& state) {
+    MissionFixture* fixture = FixtureOrSkip(state);
+    if (fixture == nullptr) {
+        return;
+    }
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        std::ostringstream out;
+        DumpMission(fixture->Loaded, out);
+        bytes = out.str().size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.counters["dump_bytes"] = static_cast<double>(bytes);
+}
+
 void RegisterSizes(const char* name, void (*function)(benchmark::State&)) {
     auto* bench = benchmark::RegisterBenchmark(name, function);
     for (const std::int64_t flightGroups : kFlightGroupCounts) {
@@ -323,6 +358,12 @@ int main(int argc, char** argv) {
     RegisterSizes("PlainReadReusedBuffer", PlainReadReusedBuffer);
     RegisterSizes("Save", Save);
     RegisterSizes("PlainWrite", PlainWrite);
+    benchmark::RegisterBenchmark("RebuildFlightGroupList", RebuildFlightGroupRows)
+        ->Arg(10000)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Dump", DumpWholeMission)
+        ->Arg(10000)
+        ->Unit(benchmark::kMillisecond);
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -10,6 +10,7 @@
 #include "model/new_mission.h"
 #include "model/session.h"
 #include "settings/settings_file.h"
+#include "text/mission_dump.h"
 
 namespace vorlan {
 namespace {
@@ -21,6 +22,7 @@ constexpr const char* kUsage =
     "  info FILE                     platform, flight groups, messages, title and size\n"
     "  new OUT [--format xvt|bop]    write a new mission (format from the settings by default)\n"
     "  resave IN OUT                 load IN and save it as OUT (OUT may be IN)\n"
+    "  dump FILE                     every flight group, message and goal as text, one per line\n"
     "  --help                        this text\n"
     "\n"
     "Settings are read from the editor's settings file.\n";
@@ -47,6 +49,14 @@ int Info(Session& session, const std::string& path, std::ostream& out) {
         << "messages: " << mission.Messages.size() << '\n'
         << "title: " << mission.Title() << '\n'
         << "size: " << st.st_size << " bytes\n";
+    return kExitSuccess;
+}
+
+int Dump(Session& session, const std::string& path, std::ostream& out) {
+    if (!Load(session, path)) {
+        return kExitFailure;
+    }
+    DumpMission(session, out);
     return kExitSuccess;
 }
 
@@ -101,13 +111,16 @@ int RunCli(const std::vector<std::string>& args, const std::string& settingsPath
     if (command == "info" && args.size() == 2) {
         return Info(session, args[1], out);
     }
+    if (command == "dump" && args.size() == 2) {
+        return Dump(session, args[1], out);
+    }
     if (command == "new") {
         return New(session, args, err);
     }
     if (command == "resave" && args.size() == 3) {
         return Resave(session, args[1], args[2]);
     }
-    if (command == "info" || command == "resave") {
+    if (command == "info" || command == "resave" || command == "dump") {
         return Usage(err, "wrong number of arguments for " + command);
     }
     return Usage(err, "unknown command '" + command + "'");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -77,6 +78,16 @@ TEST_F(CliTest, ShortFileWarnsButSucceeds) {
     EXPECT_EQ(test::ReadFileBytes(dir.File("full.tie")).size(), file.size() + 10);
 }
 
+TEST_F(CliTest, DumpWritesOneLinePerItem) {
+    const auto file = test::GenerateMissionFile({.FlightGroups = 2, .Messages = 1, .Seed = 8});
+    test::WriteFileBytes(dir.File("d.tie"), file);
+    ASSERT_EQ(Run({"dump", dir.File("d.tie")}), 0) << err.str();
+    const std::string text = out.str();
+    EXPECT_EQ(text.rfind("platform\t18\nteam\t0\t", 0), 0u);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 10 + 2 * 65 + 5 + 120);
+    EXPECT_EQ(Run({"dump", dir.File("none.tie")}), 1);
+}
+
 TEST_F(CliTest, UsageErrors) {
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_NE(out.str().find("resave IN OUT"), std::string::npos);
@@ -90,8 +101,7 @@ TEST_F(CliTest, UsageErrors) {
 
 // The installed program itself: arguments, exit status and output streams.
 TEST_F(CliTest, ProgramExitStatusFollowsTheCommand) {
-    const char* cli = std::getenv("VORLAN_CLI");
-    ASSERT_NE(cli, nullptr);
+    const std::string cli = VORLAN_CLI_PATH;
     const std::string env = "XDG_CONFIG_HOME=" + dir.Path() + " ";
     const std::string path = dir.File("p.tie");
     EXPECT_EQ(std::system((env + cli + " new " + path).c_str()), 0);

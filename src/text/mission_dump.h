@@ -1,0 +1,21 @@
+#pragma once
+// A stable, line-oriented text view of a mission, one line per item with the text exactly as the
+// editor shows it, for designers who keep missions in version control and diff them.
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "model/session.h"
+
+namespace vorlan {
+
+// Writes every line of the session's mission: fields separated by one TAB, the last field the
+// text. Rebuilds the flight group tables first, as the editor does when it shows a mission.
+void DumpMission(Session& session, std::ostream& out);
+
+// TAB, LF, CR and backslash as \t, \n, \r and \\, every other byte as it is, so that each item
+// stays on one line and the escaping can be undone.
+std::string EscapeDumpText(std::string_view text);
+
+}  // namespace vorlan
