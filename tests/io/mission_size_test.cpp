@@ -17,8 +17,20 @@ std::vector<std::uint8_t> Serialise(const Mission& mission) {
     return sink.Bytes;
 }
 
-// No flight groups, no messages, no texts, no extra bytes, no note slots.
-void MakeEmpty(Mission& m) {
+Mission& Reset(Session& session) {
+    ResetToNewMission(session);
+    return session.CurrentMission();
+}
+
+class MissionSize : public ::testing::Test {
+protected:
+    test::RecordingUi ui;
+    Session session{ui};
+    Mission& m = Reset(session);
+};
+
+TEST_F(MissionSize, EmptyMissionOnEachTail) {
+    // No flight groups, no messages, no texts, no extra bytes, no note slots.
     m.FlightGroups.clear();
     for (auto& section : m.PassThrough.FlaggedSections) {
         section.HasExtra = 0;
@@ -26,14 +38,6 @@ void MakeEmpty(Mission& m) {
     for (auto& slot : m.PassThrough.NoteSlots) {
         slot.Present = 0;
     }
-}
-
-TEST(MissionSize, EmptyMissionOnEachTail) {
-    test::RecordingUi ui;
-    Session session(ui);
-    ResetToNewMission(session);
-    Mission& m = session.CurrentMission();
-    MakeEmpty(m);
     EXPECT_EQ(Serialise(m).size(), 102598u);
     m.MissionPlatform = 14;
     EXPECT_EQ(Serialise(m).size(), 102598u);
@@ -41,11 +45,7 @@ TEST(MissionSize, EmptyMissionOnEachTail) {
     EXPECT_EQ(Serialise(m).size(), 91334u);
 }
 
-TEST(MissionSize, NewMissionAndWhatEachAdditionCosts) {
-    test::RecordingUi ui;
-    Session session(ui);
-    ResetToNewMission(session);
-    Mission& m = session.CurrentMission();
+TEST_F(MissionSize, NewMissionAndWhatEachAdditionCosts) {
     const auto bytes = Serialise(m);
     ASSERT_EQ(bytes.size(), 106395u);
     EXPECT_EQ(bytes[0], 18);
@@ -64,11 +64,7 @@ TEST(MissionSize, NewMissionAndWhatEachAdditionCosts) {
     EXPECT_EQ(Serialise(m).size(), 106395u + 63 + 300);
 }
 
-TEST(MissionSize, HeaderCountsFollowTheLists) {
-    test::RecordingUi ui;
-    Session session(ui);
-    ResetToNewMission(session);
-    Mission& m = session.CurrentMission();
+TEST_F(MissionSize, HeaderCountsFollowTheLists) {
     m.FlightGroups.push_back(std::make_unique<FGObject>());
     m.FlightGroups.push_back(std::make_unique<FGObject>());
     // A message count larger than the list never makes the file promise records it lacks.

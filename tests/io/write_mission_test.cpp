@@ -39,22 +39,18 @@ private:
     bool keep_;
 };
 
+// Fails the sync, or else the rename, of an otherwise real save.
 class FailingStep : public SystemCalls {
 public:
     explicit FailingStep(bool failFsync) : failFsync_(failFsync) {}
-    int Fsync(int fd) override {
-        if (failFsync_) {
-            errno = EIO;
-            return -1;
-        }
-        return SystemCalls::Fsync(fd);
-    }
-    int Rename(const char*, const char*) override {
-        errno = EXDEV;
-        return -1;
-    }
+    int Fsync(int fd) override { return failFsync_ ? Fail(EIO) : SystemCalls::Fsync(fd); }
+    int Rename(const char*, const char*) override { return Fail(EXDEV); }
 
 private:
+    static int Fail(int error) {
+        errno = error;
+        return -1;
+    }
     bool failFsync_;
 };
 
@@ -63,8 +59,8 @@ protected:
     WriteMissionTest() : session(ui) { ResetToNewMission(session); }
 
     // Loads a generated mission from target and marks it changed, as before a save.
-    std::vector<std::uint8_t> PrepareChangedMission(const test::MissionFileSpec& spec) {
-        const auto old = test::GenerateMissionFile(spec);
+    std::vector<std::uint8_t> PrepareChangedMission(const test::MissionFileOptions& options) {
+        const auto old = test::GenerateMissionFile(options);
         test::WriteFileBytes(target, old);
         EXPECT_TRUE(LoadMission(session, target));
         session.CurrentMission().FlightGroups[0]->Record.Set(FGRec::CraftType, 77);
@@ -146,7 +142,9 @@ TEST_F(WriteMissionTest, ImpossiblePathReportsTheSystemText) {
     EXPECT_TRUE(ui.SaveEnabled);
 }
 
-TEST_F(WriteMissionTest, SuccessfulSaveUpdatesCaptionHistoryAndFlags) {
+TEST_F(WriteMissionTest, SuccessfulSaveUpdatesCaptionHistoryFlagsAndCounts) {
+    session.CurrentMission().FlightGroups.push_back(
+        MakeFGFromTemplate(session, session.CurrentMission()));
     session.CurrentMission().MissionFileName = target;
     session.CurrentMission().Briefings[0].BriefingStrings[0] = ">Raid";
     session.MarkMessagesModified();
@@ -156,19 +154,13 @@ TEST_F(WriteMissionTest, SuccessfulSaveUpdatesCaptionHistoryAndFlags) {
     EXPECT_FALSE(session.IsModified());
     EXPECT_TRUE(session.Status.HasFileName);
     EXPECT_EQ(ui.WavListChecks, 1);
+    EXPECT_EQ(session.CurrentMission().FGCount(), 2);
+    EXPECT_EQ(test::ReadFileBytes(target)[2], 2);
 
     // The backup-style save changes neither caption nor history.
     ASSERT_TRUE(WriteMission(session, dir.File("copy.tie"), false));
     EXPECT_EQ(ui.Captions.size(), 2u);  // the reset's and the save's
     EXPECT_EQ(ui.History.size(), 1u);
-}
-
-TEST_F(WriteMissionTest, FlightGroupCountFollowsTheList) {
-    auto& groups = session.CurrentMission().FlightGroups;
-    groups.push_back(MakeFGFromTemplate(session, session.CurrentMission()));
-    ASSERT_TRUE(WriteMission(session, target, false));
-    EXPECT_EQ(session.CurrentMission().FGCount(), 2);
-    EXPECT_EQ(test::ReadFileBytes(target)[2], 2);
 }
 
 }  // namespace

@@ -24,12 +24,6 @@ public:
         }
     }
     void Zeros(std::size_t n) { Bytes.insert(Bytes.end(), n, 0); }
-    // A text of printable characters other than '$'.
-    void Printable(std::size_t n) {
-        for (std::size_t i = 0; i < n; ++i) {
-            U8(static_cast<std::uint8_t>(RandomInt(' ', '~')));
-        }
-    }
 
 private:
     std::mt19937 random_;
@@ -70,22 +64,22 @@ void TailField(FileBuilder& b, std::size_t size, bool randomStrings) {
 
 }  // namespace
 
-std::vector<std::uint8_t> GenerateMissionFile(const MissionFileSpec& spec) {
-    FileBuilder b(spec.Seed);
-    b.U16(static_cast<std::uint16_t>(spec.Platform));
+std::vector<std::uint8_t> GenerateMissionFile(const MissionFileOptions& options) {
+    FileBuilder b(options.Seed);
+    b.U16(static_cast<std::uint16_t>(options.Platform));
     const std::size_t header = b.Bytes.size();
     b.Random(kHeaderSize);
-    b.Bytes[header + 0] = static_cast<std::uint8_t>(spec.FlightGroups);
-    b.Bytes[header + 1] = static_cast<std::uint8_t>(spec.FlightGroups >> 8);
-    b.Bytes[header + 2] = static_cast<std::uint8_t>(spec.Messages);
-    b.Bytes[header + 3] = static_cast<std::uint8_t>(spec.Messages >> 8);
-    for (int i = 0; i < spec.FlightGroups; ++i) {
+    b.Bytes[header + 0] = static_cast<std::uint8_t>(options.FlightGroups);
+    b.Bytes[header + 1] = static_cast<std::uint8_t>(options.FlightGroups >> 8);
+    b.Bytes[header + 2] = static_cast<std::uint8_t>(options.Messages);
+    b.Bytes[header + 3] = static_cast<std::uint8_t>(options.Messages >> 8);
+    for (int i = 0; i < options.FlightGroups; ++i) {
         FlightGroupRecord(b);
     }
-    b.Random(static_cast<std::size_t>(spec.Messages) * 162);
+    b.Random(static_cast<std::size_t>(options.Messages) * 162);
     b.Random(10 * 368 + 10 * 487 + 17428);
     for (int i = 0; i < 256; ++i) {
-        const int length = spec.RandomStrings ? b.RandomInt(0, 3) * b.RandomInt(0, 40) : 0;
+        const int length = options.RandomStrings ? b.RandomInt(0, 3) * b.RandomInt(0, 40) : 0;
         b.U16(static_cast<std::uint16_t>(length));
         b.Random(static_cast<std::size_t>(length));
     }
@@ -100,24 +94,25 @@ std::vector<std::uint8_t> GenerateMissionFile(const MissionFileSpec& spec) {
         b.Random(body);
     }
     b.Random(26500);
-    for (int i = 0; i < spec.FlightGroups; ++i) {
-        ShortTextEntries(b, 24, spec.RandomStrings && b.RandomInt(0, 99) < spec.GoalStringPercent);
+    for (int i = 0; i < options.FlightGroups; ++i) {
+        ShortTextEntries(b, 24,
+                         options.RandomStrings && b.RandomInt(0, 99) < options.GoalStringPercent);
     }
-    ShortTextEntries(b, 360, spec.RandomStrings);
+    ShortTextEntries(b, 360, options.RandomStrings);
     b.Random(73);
     for (int i = 0; i < 1300; ++i) {
-        const bool present = spec.RandomStrings && b.RandomInt(0, 9) == 0;
+        const bool present = options.RandomStrings && b.RandomInt(0, 9) == 0;
         b.U8(present ? static_cast<std::uint8_t>(b.RandomInt(1, 255)) : 0);
         if (present) {
             b.Random(63);
         }
     }
     b.Random(2179);
-    if ((spec.Platform & 0xFF) == 12) {
-        TailField(b, 1024, spec.RandomStrings);
+    if ((options.Platform & 0xFF) == 12) {
+        TailField(b, 1024, options.RandomStrings);
     } else {
         for (int i = 0; i < 3; ++i) {
-            TailField(b, 4096, spec.RandomStrings);
+            TailField(b, 4096, options.RandomStrings);
         }
     }
     return b.Bytes;

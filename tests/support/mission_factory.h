@@ -7,7 +7,7 @@
 
 namespace vorlan::test {
 
-struct MissionFileSpec {
+struct MissionFileOptions {
     std::int16_t Platform = 18;
     int FlightGroups = 3;
     int Messages = 2;
@@ -19,6 +19,6 @@ struct MissionFileSpec {
 };
 
 // A complete, well-formed mission file.
-std::vector<std::uint8_t> GenerateMissionFile(const MissionFileSpec& spec);
+std::vector<std::uint8_t> GenerateMissionFile(const MissionFileOptions& options);
 
 }  // namespace vorlan::test

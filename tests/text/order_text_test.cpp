@@ -43,24 +43,16 @@ TEST_F(OrderTextTest, TargetsAndTheirLinks) {
               "Protect:  T/F Alpha or CRV Beta");
     EXPECT_EQ(Text(9, {.Type1 = 1, .Index1 = 1}), "Protect:  T/F Alpha ");
     EXPECT_EQ(Text(1, {}), "Fly home:   ");
-    EXPECT_EQ(Text(7, {.Type1 = 2,
-                       .Index1 = 1,
-                       .Type3 = 5,
-                       .Index3 = 0,
-                       .Type4 = 8,
-                       .Index4 = 3,
-                       .Join34 = 1}),
-              "Attack targets:  Xwings   /  Rebels or GGroup 3");
+    const Targets both{.Type1 = 2, .Index1 = 1, .Type3 = 5, .Type4 = 8, .Index4 = 3, .Join34 = 1};
+    EXPECT_EQ(Text(7, both), "Attack targets:  Xwings   /  Rebels or GGroup 3");
     EXPECT_EQ(Text(7, {.Type3 = 5, .Index3 = 0, .Type4 = 9, .Index4 = 3}),
               "Attack targets:     /  Rebels only if 9? 3");
 }
 
-TEST_F(OrderTextTest, NoOrderStillShowsTargetsThreeAndFour) {
+// Targets three and four follow any command, even none; an unknown command reads as its number.
+TEST_F(OrderTextTest, NoOrderAndUnknownCommandsStillShowTargets) {
     EXPECT_EQ(Text(0, {.Type1 = 1, .Type2 = 1}), "(No Order)");
     EXPECT_EQ(Text(0, {.Type3 = 8, .Index3 = 2}), "(No Order)  /  GGroup 2 ");
-}
-
-TEST_F(OrderTextTest, CommandPastTheTableReadsAsItsNumber) {
     EXPECT_EQ(Text(80, {.Type1 = 1, .Index1 = 5}), "80:  FG#5 ");
     EXPECT_EQ(Text(255, {.Type1 = 6, .Index1 = 200}), "255:  Craft order: 200 ");
 }
@@ -75,24 +67,19 @@ TEST_F(OrderTextTest, Headings) {
               "At \"\" - Attack targets:  X-W Red ");
 }
 
-TEST(ParameterCaptions, TimesAndCounts) {
+TEST(ParameterCaptions, TimesCountsAndTheDefaults) {
     EXPECT_EQ(ParameterCaptions(12, 3, 1).First, "Docking time (15 secs):");
     EXPECT_EQ(ParameterCaptions(12, 3, 1).Second, "         # of dockings:");
     EXPECT_EQ(ParameterCaptions(19, 255, 1).First, "    Wait time (1275 secs):");
     EXPECT_EQ(ParameterCaptions(36, 1, 1).Second, "               No Effect?:");
-}
-
-TEST(ParameterCaptions, OtherCodesGetTheDefaults) {
+    // Only 1 means yes, so no caption of an earlier order lingers.
+    EXPECT_EQ(ParameterCaptions(10, 0, 1).Second, "Attack Player:Yes");
+    EXPECT_EQ(ParameterCaptions(10, 0, 2).Second, "Attack Player:No");
     for (const int code : {0, 1, 47, 75, 200}) {
         const auto captions = ParameterCaptions(code, 4, 1);
         EXPECT_EQ(captions.First, "                  No Effect?:") << code;
         EXPECT_EQ(captions.Second, "             No Effect?:") << code;
     }
-}
-
-TEST(ParameterCaptions, AttackPlayerIsYesOnlyForOne) {
-    EXPECT_EQ(ParameterCaptions(10, 0, 1).Second, "Attack Player:Yes");
-    EXPECT_EQ(ParameterCaptions(10, 0, 2).Second, "Attack Player:No");
 }
 
 }  // namespace

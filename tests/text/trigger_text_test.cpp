@@ -32,14 +32,18 @@ protected:
     }
 };
 
+// One phrase per class; codes past a table read as their number.
 TEST_F(TriggerTextTest, TargetPhrasesOfEachClass) {
     EXPECT_EQ(Target(0, 5), "");
     EXPECT_EQ(Target(1, 2), "CRV Beta");
-    EXPECT_EQ(Target(1, 3), "FG#3");
     EXPECT_EQ(Target(2, 1), "Xwings");
+    EXPECT_EQ(Target(2, 240), "240s");
+    EXPECT_EQ(Target(3, 16), "16");
     EXPECT_EQ(Target(4, 3), "4");
     EXPECT_EQ(Target(5, 1), "Imperials");
+    EXPECT_EQ(Target(5, 6), "6s");
     EXPECT_EQ(Target(6, 7), "Craft order: Attack targets");
+    EXPECT_EQ(Target(6, 76), "Craft order: 76");
     EXPECT_EQ(Target(7, 4), "disabled");
     EXPECT_EQ(Target(8, 2), "GGroup 2");
     EXPECT_EQ(Target(23, 0), "GUnit 0");
@@ -67,16 +71,6 @@ TEST_F(TriggerTextTest, FlightGroupTargetsFollowTheMissionNotAStaleList) {
     EXPECT_EQ(Target(1, 3), "FG#3");
 }
 
-TEST_F(TriggerTextTest, CodesPastATableReadAsTheirNumber) {
-    EXPECT_EQ(Target(2, 240), "240s");
-    EXPECT_EQ(Target(3, 16), "16");
-    EXPECT_EQ(Target(4, 10), "10");
-    EXPECT_EQ(Target(5, 6), "6s");
-    EXPECT_EQ(Target(6, 76), "Craft order: 76");
-    EXPECT_EQ(Target(7, 21), "21");
-    EXPECT_EQ(Goal(60, 4, 80, 0, 10), "60 of it 4 80  - Team 10");
-}
-
 TEST_F(TriggerTextTest, SentencesKeepEveryBlank) {
     EXPECT_EQ(Trigger(2, 1, 0, 0), "100% of X-W Red must be destroyed");
     EXPECT_EQ(Trigger(2, 0, 9, 4), "At least one of  must be destroyed");
@@ -85,9 +79,7 @@ TEST_F(TriggerTextTest, SentencesKeepEveryBlank) {
     EXPECT_EQ(Trigger(1, 1, 7, 51), "FG#7 must arrive");
     EXPECT_EQ(Trigger(71, 2, 1, 255), "Xwings");
     EXPECT_EQ(Trigger(71, 0, 0, 0), "100% of ");
-}
-
-TEST_F(TriggerTextTest, ConstantConditionsIgnoreTheOtherBytes) {
+    // The constant conditions ignore the other bytes.
     EXPECT_EQ(Trigger(0, 1, 2, 3, 4), "(Always true)");
     EXPECT_EQ(Trigger(10, 99, 255, 255), "(Never true)");
 }
@@ -98,6 +90,7 @@ TEST_F(TriggerTextTest, GoalSentences) {
               "At least one of it BONUS must NOT be captured : -25 Pts  - Team 2.Imperial");
     EXPECT_EQ(Goal(1, 1, 9, 0, 2), "75% of it must NOT exist (survive)  - Team 3.");
     EXPECT_EQ(Goal(0, 0, 10, 10, 0), "<None>");
+    EXPECT_EQ(Goal(60, 4, 80, 0, 10), "60 of it 4 80  - Team 10");
 }
 
 }  // namespace
