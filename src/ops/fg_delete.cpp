@@ -1,0 +1,148 @@
+#include "ops/fg_delete.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+#include "ops/fg_renumber.h"
+
+namespace vorlan {
+namespace {
+
+// The reset that replaces deleting the only flight group: the record goes back to the template;
+// its goal strings and working points stay, as they are no part of the record.
+FGListChange ResetOnlyFG(Session& session, int index) {
+    Mission& mission = session.CurrentMission();
+    mission.FlightGroups[static_cast<std::size_t>(index)]->Record =
+        session.Template.DefaultFGRecord;
+    session.Select.CurrentFGIndex = index;
+    session.MarkModified();
+    FGListChange change;
+    change.Changed = true;
+    change.CurrentFGIndex = index;
+    change.Selected.assign(mission.FlightGroups.size(), false);
+    change.Selected[static_cast<std::size_t>(index)] = true;
+    change.RebuildFGList = true;
+    change.ShowCurrentFG = true;
+    return change;
+}
+
+// Removes the flight groups marked in doomed, highest first, renumbering references for each,
+// and keeps FGCount equal to what is left. Composing the steps into one map rewrites the
+// mission once however many are removed.
+void RemoveFGs(Mission& mission, const std::vector<bool>& doomed) {
+    auto& groups = mission.FlightGroups;
+    FGNumberMap map;
+    for (std::size_t i = groups.size(); i-- > 0;) {
+        if (doomed[i]) {
+            map.Then(static_cast<std::uint8_t>(i), FGRenumber::Remove);
+        }
+    }
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        if (!doomed[i]) {
+            groups[kept++] = std::move(groups[i]);
+        }
+    }
+    groups.resize(kept);
+    ApplyFGNumberMap(mission, map);
+    mission.MissionHeader.Set(HeaderRec::FGCount, groups.size());
+}
+
+}  // namespace
+
+FGListChange DeleteSelectedFGs(Session& session, const RowSelection& selected, int currentRow) {
+    Mission& mission = session.CurrentMission();
+    const std::size_t count = mission.FlightGroups.size();
+    if (currentRow < 0 || static_cast<std::size_t>(currentRow) >= count) {
+        return {};
+    }
+    if (count == 1) {
+        return ResetOnlyFG(session, 0);
+    }
+
+    std::vector<bool> doomed(count, false);
+    std::size_t doomedCount = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        doomed[i] = IsRowSelected(selected, i);
+        doomedCount += doomed[i] ? 1 : 0;
+    }
+    if (doomedCount == 0) {
+        return {};
+    }
+    if (doomedCount == count) {
+        doomed[0] = false;
+        RemoveFGs(mission, doomed);
+        FGListChange change = ResetOnlyFG(session, 0);
+        change.ReferencesRenumbered = true;
+        return change;
+    }
+
+    // The current index drops once per deleted flight group and, unless it was 0, rises by one
+    // again: deleting the current flight group alone shows the one that took its place.
+    int current = currentRow;
+    const bool wasFirst = current == 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (doomed[i] && current > 0) {
+            --current;
+        }
+    }
+    if (!wasFirst) {
+        ++current;
+    }
+    RemoveFGs(mission, doomed);
+    const int last = static_cast<int>(mission.FlightGroups.size()) - 1;
+    if (current > last) {
+        current = last;
+    }
+
+    session.Select.CurrentFGIndex = current;
+    session.MarkModified();
+    FGListChange change;
+    change.Changed = true;
+    change.CurrentFGIndex = current;
+    // Every selected row is gone, so the current one is the only selected row left.
+    change.Selected.assign(mission.FlightGroups.size(), false);
+    change.Selected[static_cast<std::size_t>(current)] = true;
+    change.RebuildFGList = true;
+    change.ShowCurrentFG = true;
+    change.ReferencesRenumbered = true;
+    return change;
+}
+
+FGListChange DeleteCurrentFG(Session& session, const RowSelection& selected, int currentRow) {
+    Mission& mission = session.CurrentMission();
+    const std::size_t count = mission.FlightGroups.size();
+    if (currentRow < 0 || static_cast<std::size_t>(currentRow) >= count) {
+        return {};
+    }
+    if (count == 1) {
+        return ResetOnlyFG(session, 0);
+    }
+
+    const auto removed = static_cast<std::size_t>(currentRow);
+    std::vector<bool> doomed(count, false);
+    doomed[removed] = true;
+    RemoveFGs(mission, doomed);
+    const int current = std::min(currentRow, static_cast<int>(count) - 2);
+
+    session.Select.CurrentFGIndex = current;
+    session.MarkModified();
+    FGListChange change;
+    change.Changed = true;
+    change.CurrentFGIndex = current;
+    // The other rows keep their selected state, shifted up past the removed row.
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i != removed) {
+            change.Selected.push_back(IsRowSelected(selected, i));
+        }
+    }
+    change.Selected[static_cast<std::size_t>(current)] = true;
+    change.RebuildFGList = true;
+    change.ShowCurrentFG = true;
+    change.ReferencesRenumbered = true;
+    return change;
+}
+
+}  // namespace vorlan

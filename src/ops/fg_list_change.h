@@ -1,0 +1,35 @@
+#pragma once
+// What a flight group list operation hands back to the window: the operations change the
+// mission and the session's selection state; the window then shows what this says.
+
+#include <cstddef>
+#include <vector>
+
+namespace vorlan {
+
+// Selected state per row of the flight group list, as ListRows::Selected holds it; rows past the
+// end count as unselected.
+using RowSelection = std::vector<bool>;
+
+inline bool IsRowSelected(const RowSelection& selected, std::size_t row) {
+    return row < selected.size() && selected[row];
+}
+
+struct FGListChange {
+    // False when the operation refused to run; then nothing else here applies and the window
+    // keeps what it shows.
+    bool Changed = false;
+    // The row to make current (also the session's CurrentFGIndex).
+    int CurrentFGIndex = 0;
+    // The list's selection afterwards, one entry per flight group.
+    RowSelection Selected;
+    // The flight group rows and reference names (RebuildFlightGroupList).
+    bool RebuildFGList = false;
+    // The flight group pages must be refilled from the current flight group.
+    bool ShowCurrentFG = false;
+    // Stored flight group numbers were rewritten: any shown trigger, order or goal sentence
+    // naming a flight group is stale.
+    bool ReferencesRenumbered = false;
+};
+
+}  // namespace vorlan
