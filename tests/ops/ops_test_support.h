@@ -49,8 +49,13 @@ protected:
     std::string Order() {
         std::string order;
         for (std::size_t i = 0; i < session.CurrentMission().FlightGroups.size(); ++i) {
-            order += (i == 0 ? "" : " ") + Rec(i).GetText(FGRec::Name) +
-                     (Rec(i).Get(FGRec::ArrivalMothership) == i ? "" : "!");
+            if (i > 0) {
+                order += ' ';
+            }
+            order += Rec(i).GetText(FGRec::Name);
+            if (Rec(i).Get(FGRec::ArrivalMothership) != i) {
+                order += '!';
+            }
         }
         return order;
     }
