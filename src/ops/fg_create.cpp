@@ -17,14 +17,7 @@ FGListChange NewFG(Session& session) {
     session.Status.FGModified = false;
     session.MarkFGModified();
 
-    FGListChange change;
-    change.Changed = true;
-    change.CurrentFGIndex = last;
-    change.Selected.assign(mission.FlightGroups.size(), false);
-    change.Selected.back() = true;
-    change.RebuildFGList = true;
-    change.ShowCurrentFG = true;
-    return change;
+    return FGListChange::ShowingOnly(last, mission.FlightGroups.size());
 }
 
 }  // namespace vorlan

@@ -18,14 +18,7 @@ FGListChange ResetOnlyFG(Session& session, int index) {
         session.Template.DefaultFGRecord;
     session.Select.CurrentFGIndex = index;
     session.MarkModified();
-    FGListChange change;
-    change.Changed = true;
-    change.CurrentFGIndex = index;
-    change.Selected.assign(mission.FlightGroups.size(), false);
-    change.Selected[static_cast<std::size_t>(index)] = true;
-    change.RebuildFGList = true;
-    change.ShowCurrentFG = true;
-    return change;
+    return FGListChange::ShowingOnly(index, mission.FlightGroups.size());
 }
 
 // Removes the flight groups marked in doomed, highest first, renumbering references for each,
@@ -99,14 +92,8 @@ FGListChange DeleteSelectedFGs(Session& session, const RowSelection& selected, i
 
     session.Select.CurrentFGIndex = current;
     session.MarkModified();
-    FGListChange change;
-    change.Changed = true;
-    change.CurrentFGIndex = current;
     // Every selected row is gone, so the current one is the only selected row left.
-    change.Selected.assign(mission.FlightGroups.size(), false);
-    change.Selected[static_cast<std::size_t>(current)] = true;
-    change.RebuildFGList = true;
-    change.ShowCurrentFG = true;
+    FGListChange change = FGListChange::ShowingOnly(current, mission.FlightGroups.size());
     change.ReferencesRenumbered = true;
     return change;
 }

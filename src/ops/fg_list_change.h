@@ -30,6 +30,18 @@ struct FGListChange {
     // Stored flight group numbers were rewritten: any shown trigger, order or goal sentence
     // naming a flight group is stale.
     bool ReferencesRenumbered = false;
+
+    // A change after which flight group current is shown and is the only selected row.
+    static FGListChange ShowingOnly(int current, std::size_t rowCount) {
+        FGListChange change;
+        change.Changed = true;
+        change.CurrentFGIndex = current;
+        change.Selected.assign(rowCount, false);
+        change.Selected[static_cast<std::size_t>(current)] = true;
+        change.RebuildFGList = true;
+        change.ShowCurrentFG = true;
+        return change;
+    }
 };
 
 }  // namespace vorlan
