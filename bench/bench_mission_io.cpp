@@ -1,5 +1,6 @@
 // Load and save times of large missions, each next to the plain file read or write of the same
-// bytes that bounds it from below, and the time to rebuild the flight group list of one.
+// bytes that bounds it from below, the time to rebuild the flight group list of one, and the
+// flight group list operations next to one plain pass over every reference place.
 //
 // The files live on the real disk (fsync on a memory filesystem would flatter every write): under
 // $VORLAN_BENCH_DIR when set, otherwise under the build directory.
@@ -10,6 +11,7 @@
 #include <sys/vfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -25,6 +27,10 @@
 #include "io/load_mission.h"
 #include "io/write_mission.h"
 #include "model/session.h"
+#include "ops/fg_delete.h"
+#include "ops/fg_move.h"
+#include "ops/fg_reference_places.h"
+#include "ops/fg_renumber.h"
 #include "support/mission_factory.h"
 #include "support/recording_ui.h"
 #include "support/temp_dir.h"
@@ -328,6 +334,94 @@ void DumpWholeMission(benchmark::State& state) {
     state.counters["dump_bytes"] = static_cast<double>(bytes);
 }
 
+// The parts of a mission the flight group list operations touch, copied so that every
+// iteration starts from the loaded mission.
+std::unique_ptr<Mission> CopyForListOps(const Mission& from) {
+    auto copy = std::make_unique<Mission>();
+    copy->MissionPlatform = from.MissionPlatform;
+    copy->MissionHeader = from.MissionHeader;
+    for (const auto& fg : from.FlightGroups) {
+        copy->FlightGroups.push_back(std::make_unique<FGObject>(*fg));
+    }
+    for (const auto& message : from.Messages) {
+        copy->Messages.push_back(std::make_unique<MsgObject>(*message));
+    }
+    copy->GlobalGoals = from.GlobalGoals;
+    return copy;
+}
+
+// Runs operation on a fresh copy of the fixture's mission each iteration; only the operation
+// is timed.
+template <class Operation>
+void TimeOnCopies(benchmark::State& state, Operation&& operation) {
+    MissionFixture* fixture = FixtureOrSkip(state);
+    if (fixture == nullptr) {
+        return;
+    }
+    test::RecordingUi ui;
+    Session session(ui);
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.ReplaceMission(CopyForListOps(fixture->Loaded.CurrentMission()));
+        state.ResumeTiming();
+        operation(session);
+        benchmark::ClobberMemory();
+    }
+}
+
+RowSelection EveryOtherRow(std::size_t count) {
+    RowSelection rows(count, false);
+    for (std::size_t i = 1; i < count; i += 2) {
+        rows[i] = true;
+    }
+    return rows;
+}
+
+void DeleteEveryOtherFG(benchmark::State& state) {
+    TimeOnCopies(state, [](Session& session) {
+        const auto rows = EveryOtherRow(session.CurrentMission().FlightGroups.size());
+        if (!DeleteSelectedFGs(session, rows, 1).Changed) {
+            throw std::runtime_error("the delete refused to run");
+        }
+    });
+}
+
+// A block of 1,000 selected flight groups in the middle of the list, one place up.
+void MoveFGBlockUp(benchmark::State& state) {
+    TimeOnCopies(state, [](Session& session) {
+        constexpr int kFirst = 4000;
+        RowSelection rows(session.CurrentMission().FlightGroups.size(), false);
+        std::fill(rows.begin() + kFirst, rows.begin() + kFirst + 1000, true);
+        if (!MoveSelectedFGs(session, MoveDirection::Up, rows, kFirst).Changed) {
+            throw std::runtime_error("the move refused to run");
+        }
+    });
+}
+
+// The floor for both: every reference place read once and written back unchanged.
+void ReferencePass(benchmark::State& state) {
+    TimeOnCopies(state, [](Session& session) {
+        unsigned sum = 0;
+        RewriteFGReferences(session.CurrentMission(), [&sum](std::uint8_t n) {
+            sum += n;
+            return n;
+        });
+        benchmark::DoNotOptimize(sum);
+    });
+}
+
+// The delete's renumbering done the old way, one pass over the mission per deleted flight group.
+void StepByStepDelete(benchmark::State& state) {
+    TimeOnCopies(state, [](Session& session) {
+        Mission& mission = session.CurrentMission();
+        for (std::size_t i = mission.FlightGroups.size(); i-- > 0;) {
+            if (i % 2 == 1) {
+                RenumberFGReferences(mission, static_cast<std::uint8_t>(i), FGRenumber::Remove);
+            }
+        }
+    });
+}
+
 void RegisterSizes(const char* name, void (*function)(benchmark::State&)) {
     auto* bench = benchmark::RegisterBenchmark(name, function);
     for (const std::int64_t flightGroups : kFlightGroupCounts) {
@@ -364,6 +458,21 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Dump", DumpWholeMission)
         ->Arg(10000)
         ->Unit(benchmark::kMillisecond);
+
+    benchmark::RegisterBenchmark("DeleteEveryOtherFG", DeleteEveryOtherFG)
+        ->Arg(10000)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("MoveFGBlockUp", MoveFGBlockUp)
+        ->Arg(10000)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ReferencePass", ReferencePass)
+        ->Arg(10000)
+        ->Unit(benchmark::kMillisecond);
+    // Thousands of passes per iteration: a few iterations tell enough.
+    benchmark::RegisterBenchmark("StepByStepDelete", StepByStepDelete)
+        ->Arg(10000)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(2);
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "app/cli_edit.h"
 #include "app/cli_ui.h"
 #include "io/load_mission.h"
 #include "io/write_mission.h"
@@ -23,7 +24,12 @@ constexpr const char* kUsage =
     "  new OUT [--format xvt|bop]    write a new mission (format from the settings by default)\n"
     "  resave IN OUT                 load IN and save it as OUT (OUT may be IN)\n"
     "  dump FILE                     every flight group, message and goal as text, one per line\n"
+    "  edit IN OUT OP...             apply the operations in order, then save as OUT\n"
     "  --help                        this text\n"
+    "\n"
+    "Edit operations (LIST: 0-based indices separated by commas; the first is the current row):\n"
+    "  delete-fgs LIST   move-fgs up|down LIST   new-fg   copy-fg N   paste-fg\n"
+    "  add-msg   delete-msgs LIST   move-msgs up|down LIST\n"
     "\n"
     "Settings are read from the editor's settings file.\n";
 
@@ -90,6 +96,29 @@ int Resave(Session& session, const std::string& in, const std::string& out) {
     return WriteMission(session, out, true) ? kExitSuccess : kExitFailure;
 }
 
+// Everything on the command line is checked before IN is read, and OUT is written only when
+// every operation applied: a script never gets a half-edited mission.
+int Edit(Session& session, const std::vector<std::string>& args, std::ostream& err) {
+    std::vector<EditOp> ops;
+    EditProblem problem;
+    if (!ParseEditOps({args.begin() + 3, args.end()}, ops, problem)) {
+        if (problem.IsUsage) {
+            return Usage(err, problem.Text);
+        }
+        err << "vorlan-cli: " << problem.Text << '\n';
+        return kExitFailure;
+    }
+    if (!Load(session, args[1])) {
+        return kExitFailure;
+    }
+    if (!ApplyEditOps(session, ops, problem)) {
+        err << "vorlan-cli: " << problem.Text << "; nothing was written\n";
+        return kExitFailure;
+    }
+    session.CurrentMission().MissionFileName = args[2];
+    return WriteMission(session, args[2], true) ? kExitSuccess : kExitFailure;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const std::string& settingsPath, std::ostream& out,
@@ -120,7 +149,10 @@ int RunCli(const std::vector<std::string>& args, const std::string& settingsPath
     if (command == "resave" && args.size() == 3) {
         return Resave(session, args[1], args[2]);
     }
-    if (command == "info" || command == "resave" || command == "dump") {
+    if (command == "edit" && args.size() >= 3) {
+        return Edit(session, args, err);
+    }
+    if (command == "info" || command == "resave" || command == "dump" || command == "edit") {
         return Usage(err, "wrong number of arguments for " + command);
     }
     return Usage(err, "unknown command '" + command + "'");

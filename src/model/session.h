@@ -14,6 +14,7 @@
 #include "model/mission_ui.h"
 #include "settings/settings.h"
 #include "text/vocabulary.h"
+#include "wav/wav_list.h"
 
 namespace vorlan {
 
@@ -82,6 +83,8 @@ public:
     Settings RunningSettings;
     // The display tables; the team and flight group tables follow the mission.
     Vocabulary Vocab;
+    // The voice file of each message, kept aligned with the messages.
+    WavList VoiceList;
 
 private:
     MissionUi& ui_;

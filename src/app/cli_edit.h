@@ -1,0 +1,39 @@
+#pragma once
+// The operations of `vorlan-cli edit`: parsed in full before the mission is loaded, then applied
+// in order to the session. OUT is written only when every one of them applied.
+
+#include <string>
+#include <vector>
+
+#include "model/session.h"
+#include "ops/fg_move.h"
+
+namespace vorlan {
+
+struct EditOpKind;
+
+// One operation of the command line with its arguments.
+struct EditOp {
+    const EditOpKind* Kind = nullptr;
+    // The words it came from, for messages.
+    std::string Text;
+    MoveDirection Direction = MoveDirection::Up;
+    // The LIST, or the single N, as 0-based rows.
+    std::vector<int> Rows;
+};
+
+struct EditProblem {
+    std::string Text;
+    // A mistake in the command line itself, as opposed to one the mission reveals.
+    bool IsUsage = true;
+};
+
+// Parses words (everything after IN OUT). On a mistake returns false and says why in problem.
+bool ParseEditOps(const std::vector<std::string>& words, std::vector<EditOp>& ops,
+                  EditProblem& problem);
+
+// Applies ops in order. Stops at the first one that names a row the list does not have at that
+// point, returning false with the reason; the session is then half edited and must not be saved.
+bool ApplyEditOps(Session& session, const std::vector<EditOp>& ops, EditProblem& problem);
+
+}  // namespace vorlan

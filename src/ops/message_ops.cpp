@@ -1,0 +1,165 @@
+#include "ops/message_ops.h"
+
+#include <cstddef>
+#include <memory>
+#include <utility>
+
+namespace vorlan {
+namespace {
+
+void SetMessageCount(Mission& mission) {
+    mission.MissionHeader.Set(HeaderRec::MessageCount, mission.Messages.size());
+}
+
+void Renumber(Mission& mission, std::size_t index) {
+    mission.Messages[index]->Record.Set(MsgRec::MessageNumber, index);
+}
+
+MessageListChange OnlyRowSelected(Session& session, int current) {
+    session.Select.CurrentMessageIndex = current;
+    MessageListChange change;
+    change.Changed = true;
+    change.CurrentMessageIndex = current;
+    change.Selected.assign(session.CurrentMission().Messages.size(), false);
+    if (current < static_cast<int>(change.Selected.size())) {
+        change.Selected[static_cast<std::size_t>(current)] = true;
+    }
+    change.RebuildMessageList = true;
+    change.ShowCurrentMessage = true;
+    return change;
+}
+
+}  // namespace
+
+MessageListChange AddMessage(Session& session, WavList& wavs) {
+    Mission& mission = session.CurrentMission();
+    wavs.AppendForNewMessage();
+    if (wavs.InUse()) {
+        wavs.Changed = true;
+    }
+
+    auto message = std::make_unique<MsgObject>();
+    message->Record = session.Template.DefaultMessageRecord;
+    message->Record.Set(MsgRec::MessageNumber, mission.Messages.size());
+    message->Record.Set(MsgRec::SentToTeam(0), 1);
+    message->SentToAnyTeam = 1;
+    mission.Messages.push_back(std::move(message));
+    SetMessageCount(mission);
+    session.MarkModified();
+    return OnlyRowSelected(session, static_cast<int>(mission.Messages.size()) - 1);
+}
+
+MessageListChange DeleteSelectedMessages(Session& session, WavList& wavs,
+                                         const RowSelection& selected, int currentRow) {
+    Mission& mission = session.CurrentMission();
+    auto& messages = mission.Messages;
+    const std::size_t count = messages.size();
+    // A current row past the list would otherwise wipe the voice list while messages remain.
+    if (currentRow < 0 || static_cast<std::size_t>(currentRow) >= count) {
+        return {};
+    }
+    bool any = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        any = any || IsRowSelected(selected, i);
+    }
+    if (!any) {
+        return {};
+    }
+
+    // Highest first, so that each voice entry index still names its message.
+    for (std::size_t i = count; i-- > 0;) {
+        if (IsRowSelected(selected, i)) {
+            wavs.RemoveForDeletedMessage(i);
+        }
+    }
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!IsRowSelected(selected, i)) {
+            messages[kept++] = std::move(messages[i]);
+        }
+    }
+    messages.resize(kept);
+    SetMessageCount(mission);
+    // Numbers follow positions; stepping down only those after the current row would leave
+    // gaps wherever other rows were deleted.
+    for (std::size_t i = 0; i < kept; ++i) {
+        Renumber(mission, i);
+    }
+
+    int current = currentRow;
+    if (kept == 0) {
+        current = 0;
+        session.BlankMessage = MsgObject{};
+        session.BlankMessage.Record = session.Template.DefaultMessageRecord;
+    } else if (static_cast<std::size_t>(current) >= kept) {
+        current = static_cast<int>(kept) - 1;
+    }
+    if (wavs.InUse()) {
+        wavs.Changed = true;
+    }
+    session.Status.MessagesModified = false;
+    session.MarkModified();
+    return OnlyRowSelected(session, current);
+}
+
+MessageListChange MoveSelectedMessages(Session& session, WavList& wavs, MoveDirection direction,
+                                       const RowSelection& selected, int currentRow) {
+    Mission& mission = session.CurrentMission();
+    auto& messages = mission.Messages;
+    const int count = static_cast<int>(messages.size());
+    MessageListChange change;
+    if (currentRow < 0 || currentRow >= count) {
+        return change;
+    }
+    const bool up = direction == MoveDirection::Up;
+    if (up ? currentRow == 0 || IsRowSelected(selected, 0)
+           : currentRow == count - 1 || IsRowSelected(selected, count - 1)) {
+        return change;
+    }
+
+    RowSelection rows(static_cast<std::size_t>(count), false);
+    for (int i = 0; i < count; ++i) {
+        rows[i] = IsRowSelected(selected, static_cast<std::size_t>(i));
+    }
+    int current = currentRow;
+    bool moved = false;
+    // Walking against the direction of the move carries a block of selected rows as a whole.
+    const int step = up ? -1 : 1;
+    for (int k = 0; k < count; ++k) {
+        const int i = up ? k : count - 1 - k;
+        if (!rows[i]) {
+            continue;
+        }
+        const int other = i + step;
+        std::swap(messages[i], messages[other]);
+        if (up) {
+            wavs.FollowMoveUp(static_cast<std::size_t>(i));
+        } else {
+            wavs.FollowMoveDown(static_cast<std::size_t>(i));
+        }
+        Renumber(mission, static_cast<std::size_t>(i));
+        Renumber(mission, static_cast<std::size_t>(other));
+        rows[i] = false;
+        rows[other] = true;
+        if (current == i) {
+            current = other;
+        }
+        moved = true;
+    }
+    if (!moved) {
+        return change;
+    }
+
+    wavs.Changed = true;
+    session.Select.CurrentMessageIndex = current;
+    session.MarkModified();
+    change.Changed = true;
+    change.CurrentMessageIndex = current;
+    change.Selected = std::move(rows);
+    change.RebuildMessageList = true;
+    change.ShowCurrentMessage = true;
+    change.ShowFirstTrigger = true;
+    return change;
+}
+
+}  // namespace vorlan
