@@ -184,5 +184,32 @@ TEST(FGNumberMap, CommandsEqualTheRuleAppliedStepByStep) {
     EXPECT_GT(commandsRun, 100);  // the preconditions must not have refused nearly everything
 }
 
+// The one-pass table and the place-by-place renumbering give the same bytes for any sequence
+// of steps.
+TEST(FGNumberMap, OnePassEqualsRenumberingPlaceByPlace) {
+    std::mt19937 random(77);
+    for (int round = 0; round < 30; ++round) {
+        const int fgCount = 1 + static_cast<int>(random() % 20);
+        const int messages = static_cast<int>(random() % 4);
+        const std::uint32_t seed = random();
+        test::RecordingUi ui;
+        Session table(ui);
+        Session steps(ui);
+        Populate(table, fgCount, messages, seed);
+        Populate(steps, fgCount, messages, seed);
+        FGNumberMap map;
+        for (int k = 1 + static_cast<int>(random() % 6); k > 0; --k) {
+            const auto index =
+                static_cast<std::uint8_t>(random() % static_cast<unsigned>(fgCount + 2));
+            const auto op = static_cast<FGRenumber>("UDX"[random() % 3]);
+            map.Then(index, op);
+            RenumberFGReferences(steps.CurrentMission(), index, op);
+        }
+        ApplyFGNumberMap(table.CurrentMission(), map);
+        ASSERT_TRUE(Snapshot(table.CurrentMission()) == Snapshot(steps.CurrentMission()))
+            << "round " << round;
+    }
+}
+
 }  // namespace
 }  // namespace vorlan
