@@ -2,11 +2,10 @@
 // Moving the selected flight groups one place up or down the list.
 
 #include "model/session.h"
+#include "ops/block_move.h"
 #include "ops/fg_list_change.h"
 
 namespace vorlan {
-
-enum class MoveDirection { Up, Down };
 
 // Moves every selected flight group one place; adjacent selected ones move as a block and all
 // references follow. currentRow is the list's current entry (the flight group shown).

@@ -106,56 +106,29 @@ MessageListChange MoveSelectedMessages(Session& session, WavList& wavs, MoveDire
                                        const RowSelection& selected, int currentRow) {
     Mission& mission = session.CurrentMission();
     auto& messages = mission.Messages;
-    const int count = static_cast<int>(messages.size());
+    auto move = MoveSelectedBlock(static_cast<int>(messages.size()), direction, selected,
+                                  currentRow, [&](int i, int j) {
+                                      std::swap(messages[i], messages[j]);
+                                      const auto at = static_cast<std::size_t>(i);
+                                      if (direction == MoveDirection::Up) {
+                                          wavs.FollowMoveUp(at);
+                                      } else {
+                                          wavs.FollowMoveDown(at);
+                                      }
+                                      Renumber(mission, at);
+                                      Renumber(mission, static_cast<std::size_t>(j));
+                                  });
     MessageListChange change;
-    if (currentRow < 0 || currentRow >= count) {
-        return change;
-    }
-    const bool up = direction == MoveDirection::Up;
-    if (up ? currentRow == 0 || IsRowSelected(selected, 0)
-           : currentRow == count - 1 || IsRowSelected(selected, count - 1)) {
-        return change;
-    }
-
-    RowSelection rows(static_cast<std::size_t>(count), false);
-    for (int i = 0; i < count; ++i) {
-        rows[i] = IsRowSelected(selected, static_cast<std::size_t>(i));
-    }
-    int current = currentRow;
-    bool moved = false;
-    // Walking against the direction of the move carries a block of selected rows as a whole.
-    const int step = up ? -1 : 1;
-    for (int k = 0; k < count; ++k) {
-        const int i = up ? k : count - 1 - k;
-        if (!rows[i]) {
-            continue;
-        }
-        const int other = i + step;
-        std::swap(messages[i], messages[other]);
-        if (up) {
-            wavs.FollowMoveUp(static_cast<std::size_t>(i));
-        } else {
-            wavs.FollowMoveDown(static_cast<std::size_t>(i));
-        }
-        Renumber(mission, static_cast<std::size_t>(i));
-        Renumber(mission, static_cast<std::size_t>(other));
-        rows[i] = false;
-        rows[other] = true;
-        if (current == i) {
-            current = other;
-        }
-        moved = true;
-    }
-    if (!moved) {
+    if (!move) {
         return change;
     }
 
     wavs.Changed = true;
-    session.Select.CurrentMessageIndex = current;
+    session.Select.CurrentMessageIndex = move->Current;
     session.MarkModified();
     change.Changed = true;
-    change.CurrentMessageIndex = current;
-    change.Selected = std::move(rows);
+    change.CurrentMessageIndex = move->Current;
+    change.Selected = std::move(move->Selected);
     change.RebuildMessageList = true;
     change.ShowCurrentMessage = true;
     change.ShowFirstTrigger = true;

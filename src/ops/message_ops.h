@@ -4,8 +4,8 @@
 // MessageNumber equal to its position, and the voice list aligned with the messages.
 
 #include "model/session.h"
+#include "ops/block_move.h"
 #include "ops/fg_list_change.h"
-#include "ops/fg_move.h"
 #include "wav/wav_list.h"
 
 namespace vorlan {
