@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -43,16 +44,26 @@ void RemoveFGs(Mission& mission, const std::vector<bool>& doomed) {
     mission.MissionHeader.Set(HeaderRec::FGCount, groups.size());
 }
 
+// A current row that is no flight group refuses the delete; a lone flight group is reset rather
+// than removed. Nothing when the delete must go on.
+std::optional<FGListChange> SettledWithoutRemoving(Session& session, int currentRow) {
+    const std::size_t count = session.CurrentMission().FlightGroups.size();
+    if (currentRow < 0 || static_cast<std::size_t>(currentRow) >= count) {
+        return FGListChange{};
+    }
+    if (count == 1) {
+        return ResetOnlyFG(session, 0);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 FGListChange DeleteSelectedFGs(Session& session, const RowSelection& selected, int currentRow) {
     Mission& mission = session.CurrentMission();
     const std::size_t count = mission.FlightGroups.size();
-    if (currentRow < 0 || static_cast<std::size_t>(currentRow) >= count) {
-        return {};
-    }
-    if (count == 1) {
-        return ResetOnlyFG(session, 0);
+    if (auto settled = SettledWithoutRemoving(session, currentRow)) {
+        return *settled;
     }
 
     std::vector<bool> doomed(count, false);
@@ -101,11 +112,8 @@ FGListChange DeleteSelectedFGs(Session& session, const RowSelection& selected, i
 FGListChange DeleteCurrentFG(Session& session, const RowSelection& selected, int currentRow) {
     Mission& mission = session.CurrentMission();
     const std::size_t count = mission.FlightGroups.size();
-    if (currentRow < 0 || static_cast<std::size_t>(currentRow) >= count) {
-        return {};
-    }
-    if (count == 1) {
-        return ResetOnlyFG(session, 0);
+    if (auto settled = SettledWithoutRemoving(session, currentRow)) {
+        return *settled;
     }
 
     const auto removed = static_cast<std::size_t>(currentRow);
