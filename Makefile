@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build build-asan run test test-release test-asan bench fuzz format clean
+.PHONY: all deps build build-asan run screenshots test test-release test-asan bench fuzz format clean
 
 all: build
 
@@ -24,10 +24,21 @@ $(ASAN_BUILD)/CMakeCache.txt:
 build-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
-# Until the editor window exists, show what the core does: make a new mission and describe it.
+# Starts the editor; `make run ARGS=path/to/mission.tie` opens a mission. Without a display the
+# editor starts on a virtual one and leaves a picture of its window in $(BUILD)/screenshot.png.
+ARGS ?=
 run: build
-	$(BUILD)/src/app/vorlan-cli new $(BUILD)/demo.tie
-	$(BUILD)/src/app/vorlan-cli info $(BUILD)/demo.tie
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+	    $(BUILD)/src/app/vorlan $(ARGS); \
+	else \
+	    echo "No display: starting the editor on a virtual screen."; \
+	    xvfb-run -a -s "-screen 0 1280x800x24" \
+	        $(BUILD)/src/app/vorlan --screenshot $(BUILD)/screenshot.png $(ARGS); \
+	fi
+
+# Pictures of every page and dialog with a sample mission open, in $(BUILD)/screenshots.
+screenshots: build
+	tools/screenshots.sh $(BUILD)/src/app/vorlan $(BUILD)/screenshots
 
 test: test-release test-asan
 

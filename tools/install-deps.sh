@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ make cmake clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev
+  qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev
   xvfb xauth fonts-dejavu-core
 )
 

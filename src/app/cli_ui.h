@@ -18,7 +18,7 @@ public:
     void SaveEnabledChanged(bool) override {}
     void DebriefingsShown(bool) override {}
     void MissionReplaced() override {}
-    void AddToHistory(const std::string&) override {}
+    void HistoryChanged() override {}
     void ConfirmSaveWavList() override {}
     void LoadWavList(const std::string&) override {}
 

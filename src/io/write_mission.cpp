@@ -32,7 +32,7 @@ bool WriteMission(Session& session, const std::string& path, bool updateCaption,
 
     if (updateCaption) {
         session.Ui().SetCaption(MissionCaption(path, mission.FirstBriefingString()));
-        session.Ui().AddToHistory(mission.MissionFileName);
+        session.AddRecentMission(mission.MissionFileName);
     }
     session.Status.HasFileName = true;
     session.ClearModified();

@@ -25,8 +25,8 @@ public:
     virtual void DebriefingsShown(bool shown) = 0;
     // A whole new mission is in memory (loaded or reset): every page and list refills.
     virtual void MissionReplaced() = 0;
-    // A mission path was opened or saved by the user and belongs in the reopen history.
-    virtual void AddToHistory(const std::string& path) = 0;
+    // The reopen history changed: its menus are re-captioned.
+    virtual void HistoryChanged() = 0;
     // A save finished; the voice list may have unsaved changes to offer saving.
     virtual void ConfirmSaveWavList() = 0;
     // The mission was loaded from path; its voice list is to be loaded.

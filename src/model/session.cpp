@@ -59,4 +59,9 @@ void Session::ChooseFormat(FormatChoice choice) {
     MarkModified();
 }
 
+void Session::AddRecentMission(const std::string& path) {
+    History.Add(path);
+    ui_.HistoryChanged();
+}
+
 }  // namespace vorlan

@@ -6,12 +6,16 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "model/fg_object.h"
 #include "model/mission.h"
 #include "model/mission_records.h"
 #include "model/mission_ui.h"
+#include "settings/recent_missions.h"
 #include "settings/settings.h"
 #include "text/vocabulary.h"
 #include "wav/wav_list.h"
@@ -63,6 +67,9 @@ public:
     void MarkFGModified();
     void MarkMessagesModified();
     void ClearModified();
+    // Puts path at the top of the reopen history and lets the window re-caption its menus.
+    void AddRecentMission(const std::string& path);
+
     bool IsModified() const {
         return Status.Modified || Status.FGModified || Status.MessagesModified;
     }
@@ -85,6 +92,12 @@ public:
     Vocabulary Vocab;
     // The voice file of each message, kept aligned with the messages.
     WavList VoiceList;
+    // The reopen history, read at start-up and written when the program closes.
+    RecentMissions History;
+    // Where the open dialog starts: the preferred missions directory, then the last one used.
+    std::string LastOpenDirectory;
+    // The backdrop names from the editor directory, when that list exists.
+    std::optional<std::vector<std::string>> BackdropNames;
 
 private:
     MissionUi& ui_;

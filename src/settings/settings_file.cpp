@@ -72,18 +72,6 @@ std::uint8_t LowByte(int value) {
     return static_cast<std::uint8_t>(value & 0xFF);
 }
 
-std::string HomeDirectory() {
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
-        return home;
-    }
-    const passwd* entry = ::getpwuid(::getuid());
-    if (entry != nullptr && entry->pw_dir != nullptr) {
-        return entry->pw_dir;
-    }
-    return ".";
-}
-
 void SetError(std::string* error, std::string text) {
     if (error != nullptr) {
         *error = std::move(text);
@@ -97,7 +85,7 @@ std::string SettingsFilePath() {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
     const std::string base = (configHome != nullptr && configHome[0] == '/')
                                  ? std::string(configHome)
-                                 : JoinPath(HomeDirectory(), ".config");
+                                 : JoinPath(UserHomeDirectory(), ".config");
     return JoinPath(JoinPath(base, "Vorlan"), "Vorlan.ini");
 }
 
@@ -203,6 +191,18 @@ bool saveSettings(const Settings& settings, const std::string& path, std::string
     const std::string out = ini.Text();
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(out.data());
     return WriteFileAtomically(path, std::span(bytes, out.size()), error);
+}
+
+std::string UserHomeDirectory() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        return home;
+    }
+    const passwd* entry = ::getpwuid(::getuid());
+    if (entry != nullptr && entry->pw_dir != nullptr) {
+        return entry->pw_dir;
+    }
+    return "/";
 }
 
 }  // namespace vorlan

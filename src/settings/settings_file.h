@@ -11,6 +11,9 @@ namespace vorlan {
 // not an absolute path.
 std::string SettingsFilePath();
 
+// $HOME, or the password database's entry when it is unset.
+std::string UserHomeDirectory();
+
 // Reads every key into *settings; a missing file or key gives the key's default.
 // Also derives the platform directory and resets "Open program with" to the choice box.
 void loadSettings(Settings* settings, const std::string& path);

@@ -167,7 +167,7 @@ TEST_F(LoadMissionTest, BackupIsWrittenBesideTheFileExceptForABackup) {
     // The backup is no save of the user's: caption and history stay with the mission.
     EXPECT_EQ(ui.Captions.back(),
               " Vorlan beta 0.35se - (mission.tie) - " + session.CurrentMission().Title());
-    EXPECT_TRUE(ui.History.empty());
+    EXPECT_TRUE(session.History.Entries().empty());
     EXPECT_EQ(session.CurrentMission().MissionFileName, path);
 
     test::TempDir other;

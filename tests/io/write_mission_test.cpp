@@ -100,7 +100,7 @@ TEST_F(WriteMissionTest, CutAtEveryOffsetOfASmallMission) {
             ASSERT_TRUE(session.IsModified());
         }
     }
-    EXPECT_TRUE(ui.History.empty());
+    EXPECT_TRUE(session.History.Entries().empty());
     // And once it can write, it does.
     ASSERT_TRUE(WriteMission(session, target, true));
     EXPECT_FALSE(session.IsModified());
@@ -150,7 +150,7 @@ TEST_F(WriteMissionTest, SuccessfulSaveUpdatesCaptionHistoryFlagsAndCounts) {
     session.MarkMessagesModified();
     ASSERT_TRUE(WriteMission(session, target, true));
     EXPECT_EQ(ui.Captions.back(), " Vorlan beta 0.35se - (m.tie) - >Raid");
-    EXPECT_EQ(ui.History, std::vector<std::string>{target});
+    EXPECT_EQ(session.History.Entries(), std::vector<std::string>{target});
     EXPECT_FALSE(session.IsModified());
     EXPECT_TRUE(session.Status.HasFileName);
     EXPECT_EQ(ui.WavListChecks, 1);
@@ -160,7 +160,7 @@ TEST_F(WriteMissionTest, SuccessfulSaveUpdatesCaptionHistoryFlagsAndCounts) {
     // The backup-style save changes neither caption nor history.
     ASSERT_TRUE(WriteMission(session, dir.File("copy.tie"), false));
     EXPECT_EQ(ui.Captions.size(), 2u);  // the reset's and the save's
-    EXPECT_EQ(ui.History.size(), 1u);
+    EXPECT_EQ(session.History.Entries().size(), 1u);
 }
 
 }  // namespace

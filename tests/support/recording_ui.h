@@ -16,7 +16,7 @@ public:
     void SaveEnabledChanged(bool enabled) override { SaveEnabled = enabled; }
     void DebriefingsShown(bool shown) override { DebriefingsVisible.push_back(shown); }
     void MissionReplaced() override { ++MissionsReplaced; }
-    void AddToHistory(const std::string& path) override { History.push_back(path); }
+    void HistoryChanged() override { ++HistoryChanges; }
     void ConfirmSaveWavList() override { ++WavListChecks; }
     void LoadWavList(const std::string& missionPath) override { WavLists.push_back(missionPath); }
 
@@ -24,11 +24,11 @@ public:
     std::vector<std::string> Warnings;
     std::vector<std::string> Captions;
     std::vector<bool> DebriefingsVisible;
-    std::vector<std::string> History;
     std::vector<std::string> WavLists;
     bool SaveEnabled = false;
     int MissionsReplaced = 0;
     int WavListChecks = 0;
+    int HistoryChanges = 0;
 };
 
 }  // namespace vorlan::test

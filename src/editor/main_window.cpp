@@ -1,0 +1,311 @@
+#include "editor/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <filesystem>
+#include <system_error>
+
+#include "editor/history_menus.h"
+#include "editor/modal_runner.h"
+#include "editor/pages/flight_group_pages.h"
+#include "editor/pages/outer_pages.h"
+#include "editor/row_list_model.h"
+#include "editor/start_up_dialog.h"
+#include "editor/trigger_panel.h"
+#include "editor/window_placement.h"
+#include "io/mission_commands.h"
+#include "model/caption.h"
+#include "model/new_mission.h"
+#include "settings/settings_file.h"
+#include "settings/ui/preferences_flow.h"
+#include "text/flight_group_rows.h"
+
+namespace vorlan {
+
+TForm1::TForm1(EditorEnvironment environment, QWidget* parent)
+    : QMainWindow(parent),
+      environment_(std::move(environment)),
+      dialogs_(*environment_.Dialogs),
+      runner_(*environment_.Runner),
+      session_(*this) {
+    setObjectName("TForm1");
+    BuildWindow();
+    BuildContextMenus();
+    ConnectCommands();
+    SizeForScreen();
+    setWindowTitle(QString(" Vorlan ") + kProgramVersion);
+    // The mission's lists exist from the start; start-up replaces them with a new mission.
+    ResetToNewMission(session_);
+    session_.ClearModified();
+    SaveEnabledChanged(false);
+    toolbar_.ShowMap->setEnabled(false);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildWindow() {
+    auto* bar = new QToolBar(this);
+    auto* selectors = new QToolBar(this);
+    toolbar_ = BuildMainToolbar(*bar, *selectors);
+    addToolBar(bar);
+    addToolBarBreak();
+    addToolBar(selectors);
+
+    overallPages_ = new QTabWidget(this);
+    overallPages_->setObjectName("OverallPages");
+    setCentralWidget(overallPages_);
+
+    // "Flight Groups": the list on the left, the inner pages on the right.
+    auto* splitter = new QSplitter(overallPages_);
+    splitter->setObjectName("FlightGroupsPage");
+    shipList_ = new QListView(splitter);
+    shipList_->setObjectName("ShipList");
+    SetUpRowListView(*shipList_);
+    shipList_->setContextMenuPolicy(Qt::CustomContextMenu);
+    shipModel_ = new RowListModel(
+        shipRows_, [this](int row) { return FlightGroupRowColor(session_, row); }, this);
+    shipList_->setModel(shipModel_);
+    fgPages_ = new QTabWidget(splitter);
+    fgPages_->setObjectName("FGPages");
+    // Eight tabs fit beside the list with a little less padding.
+    fgPages_->setStyleSheet("QTabBar::tab { padding: 4px 7px; }");
+    shipPage_ = new ShipPage;
+    ordersPage_ = new OrdersPage;
+    const std::pair<EditorPage*, const char*> innerPages[] = {
+        {shipPage_, "Ship"},           {new OptionsPage, "Options"},
+        {new ArrivalPage, "Arrival"},  {new DeparturePage, "Departure"},
+        {new FGGoalsPage, "FG Goals"}, {ordersPage_, "Orders"},
+        {new WaypointsPage, "WPs"},    {new JumpPage, "Jump"},
+    };
+    for (const auto& [page, title] : innerPages) {
+        fgPages_->addTab(page, title);
+    }
+    splitter->setStretchFactor(0, 2);
+    splitter->setStretchFactor(1, 3);
+    splitter->setSizes({300, 500});
+    overallPages_->addTab(splitter, "Flight Groups");
+
+    messagesPage_ = new MessagesPage;
+    msgStrList_ = messagesPage_->MsgStrList();
+    messageModel_ = new RowListModel(
+        messageRows_,
+        [this](int row) -> std::optional<RowColor> {
+            const auto& messages = session_.CurrentMission().Messages;
+            if (row >= static_cast<int>(messages.size())) {
+                return std::nullopt;
+            }
+            return MessageRowColor(*messages[static_cast<std::size_t>(row)]);
+        },
+        this);
+    msgStrList_->setModel(messageModel_);
+    descriptionPage_ = new DescriptionPage;
+    debriefingsPage_ = new DebriefingsPage;
+    overallPages_->addTab(messagesPage_, "Messages");
+    overallPages_->addTab(new GlobalGoalsPage, "Global Goals");
+    overallPages_->addTab(descriptionPage_, "Description");
+    overallPages_->addTab(debriefingsPage_, "Debriefings");
+    overallPages_->addTab(new TeamsPage, "Teams");
+
+    triggerPanel_ = new TriggerPanel(this);
+    triggerPanel_->hide();
+    shipList_->installEventFilter(this);
+    msgStrList_->installEventFilter(this);
+}
+
+void TForm1::BuildContextMenus() {
+    shipListPopUp_ = new QMenu(this);
+    shipListPopUp_->setObjectName("ShipListPopUp");
+    shipListPopUp_->addAction("&New Mission", this, &TForm1::NewMissionCommand);
+    shipListPopUp_->addAction("&Open...", this, &TForm1::OpenCommand);
+    reopenMenu_ = shipListPopUp_->addMenu("&Reopen");
+    reopenMenu_->setObjectName("Reopen1");
+    QAction* loadByList = shipListPopUp_->addAction("&Load by lst...");
+    loadByList->setObjectName("Loadbylst1");
+    loadByList->setEnabled(false);
+    shipListPopUp_->addAction("&Save", this, &TForm1::SaveCommand);
+    shipListPopUp_->addAction("Save &as...", this, &TForm1::SaveAsCommand);
+    shipListPopUp_->addSeparator();
+    shipListPopUp_->addAction("Add &FG", this, &TForm1::NewFGOrMessage);
+    shipListPopUp_->addAction("&Delete", this, &TForm1::DeleteFGOrMessage);
+    shipListPopUp_->addAction("&Copy", this, &TForm1::CopyFG);
+    shipListPopUp_->addAction("&Paste", this, &TForm1::PasteFG);
+    shipListPopUp_->addAction("Move &up", this, &TForm1::MoveUp);
+    shipListPopUp_->addAction("&Move down", this, &TForm1::MoveDown);
+    shipListPopUp_->addSeparator();
+    // The generator arrives with its own dialog.
+    shipListPopUp_->addAction("Add Hyperbuoys...")->setEnabled(false);
+
+    msgListPopUp_ = new QMenu(this);
+    msgListPopUp_->setObjectName("MsgListPopUp");
+    msgListPopUp_->addAction("&Add Message", this, &TForm1::NewFGOrMessage);
+    msgListPopUp_->addAction("&Delete", this, &TForm1::DeleteFGOrMessage);
+    msgListPopUp_->addAction("Move &Up", this, &TForm1::MoveUp);
+    msgListPopUp_->addAction("&Move Down", this, &TForm1::MoveDown);
+
+    historyMenus_ = new HistoryMenus(reopenMenu_, toolbar_.HistPopUp, this);
+    connect(historyMenus_, &HistoryMenus::ReopenRequested, this, &TForm1::Reopen);
+    historyMenus_->Show({});
+    connect(shipList_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { shipListPopUp_->popup(shipList_->mapToGlobal(at)); });
+    connect(msgStrList_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { msgListPopUp_->popup(msgStrList_->mapToGlobal(at)); });
+}
+
+void TForm1::SizeForScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available =
+        screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const WindowPlacement placement = ChooseWindowPlacement(available.width(), available.height());
+    if (placement.Compact) {
+        QFont font = overallPages_->font();
+        font.setPointSize(9);
+        overallPages_->setFont(font);
+    }
+    resize(placement.Width, placement.Height);
+    move(available.center() - rect().center());
+    if (placement.Maximised) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Start-up waits for the window to be on screen; activation would never come without a
+    // window manager.
+    if (firstActivation_) {
+        firstActivation_ = false;
+        // Posted rather than timed, so that it runs before the first frame is painted.
+        QMetaObject::invokeMethod(this, &TForm1::StartUp, Qt::QueuedConnection);
+    }
+}
+
+void TForm1::StartUp() {
+    startUpInProgress_ = true;
+    ReadStartUpSettings();
+    ResetToNewMission(session_);
+    session_.LastOpenDirectory = session_.RunningSettings.Missions;
+    session_.History.Load(session_.RunningSettings.Vorlan);
+    HistoryChanged();
+    session_.BackdropNames = LoadBackdropNames(session_.RunningSettings.Vorlan);
+    triggerPanel_->FillSelectorLists(session_.Vocab);
+    for (auto& fg : session_.CurrentMission().FlightGroups) {
+        fg->AutoIFF = session_.RunningSettings.AutoLink ? 1 : 0;
+    }
+    shipList_->setFocus();
+    fillFlightGroupPage();
+    if (const auto path = MissionPathFromArguments(environment_.Arguments)) {
+        OpenMissionPath(session_, *path);
+    } else {
+        StartUpDialog dialog(this);
+        if (runner_.RunModal(dialog) == QDialog::Accepted) {
+            RunStartUpChoice(session_, dialogs_, dialog.Choice());
+        }
+    }
+    startUpInProgress_ = false;
+    startUpDone_ = true;
+    emit StartUpFinished();
+}
+
+void TForm1::ReadStartUpSettings() {
+    std::error_code error;
+    if (std::filesystem::exists(environment_.SettingsPath, error)) {
+        loadSettings(&session_.RunningSettings, environment_.SettingsPath);
+    } else {
+        RunPreferences();
+    }
+    const Settings& settings = session_.RunningSettings;
+    if (settings.XWA == kUndefinedDirectory || settings.Vorlan == kUndefinedDirectory) {
+        dialogs_.ShowInformation(
+            "Your XWingAlliance and/or Vorlan directories are still undefined");
+        RunPreferences();
+    }
+}
+
+bool TForm1::RunPreferences() {
+    const bool accepted =
+        RunPreferencesDialog(session_, dialogs_, runner_, environment_.SettingsPath, this);
+    RedrawFlightGroupList();
+    return accepted;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (CloseCommand(session_, dialogs_)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Coming back from a dialog or the map: the list's row may have moved meanwhile.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && startUpDone_) {
+        ShipListClick();
+    }
+}
+
+void TForm1::ShowError(const std::string& text) {
+    dialogs_.ShowError(text);
+}
+
+void TForm1::ShowWarning(const std::string& text) {
+    dialogs_.ShowWarning(text);
+}
+
+void TForm1::SetCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void TForm1::SaveEnabledChanged(bool enabled) {
+    toolbar_.SaveBtn->setEnabled(enabled);
+}
+
+void TForm1::DebriefingsShown(bool shown) {
+    debriefingsPage_->ShowDebriefings(shown);
+    descriptionPage_->SetMaxLength(shown ? 4095 : 1024);
+}
+
+void TForm1::MissionReplaced() {
+    const auto onlyFirst = [](std::size_t count, int current) {
+        std::vector<bool> selected(count, false);
+        if (current >= 0 && static_cast<std::size_t>(current) < count) {
+            selected[static_cast<std::size_t>(current)] = true;
+        }
+        return selected;
+    };
+    const Mission& mission = session_.CurrentMission();
+    shipRows_.Selected = onlyFirst(mission.FlightGroups.size(), session_.Select.CurrentFGIndex);
+    RefreshShipList();
+    messageRows_.Selected = onlyFirst(mission.Messages.size(), session_.Select.CurrentMessageIndex);
+    RebuildMessageRows();
+    ShowRegionAndOrderSelectors();
+    session_.Status.UIReady = false;
+    descriptionPage_->fill(session_);
+    debriefingsPage_->fill(session_);
+    session_.Status.UIReady = true;
+    ShowCurrentFG();
+    SaveEnabledChanged(session_.IsModified());
+}
+
+void TForm1::HistoryChanged() {
+    historyMenus_->Show(session_.History.Captions(session_.RunningSettings.DirInReopen));
+}
+
+// The voice list itself arrives with its own page; until then a mission has none.
+void TForm1::ConfirmSaveWavList() {}
+
+void TForm1::LoadWavList(const std::string&) {
+    session_.VoiceList = WavList{};
+}
+
+}  // namespace vorlan

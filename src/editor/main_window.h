@@ -1,0 +1,168 @@
+#pragma once
+// The editor's one window: the mission's pages, the flight group list, the toolbar and context
+// menus, the keys, start-up and closing. Handlers read their control and call the core, which
+// decides what is written; the window then shows what changed.
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/main_toolbar.h"
+#include "model/mission_ui.h"
+#include "model/session.h"
+#include "model/user_dialogs.h"
+#include "ops/fg_list_change.h"
+#include "ops/message_ops.h"
+#include "text/list_rows.h"
+
+class QLabel;
+class QListView;
+class QMenu;
+class QTabWidget;
+
+namespace vorlan {
+
+class EditorPage;
+class HistoryMenus;
+class ModalRunner;
+class MessagesPage;
+class DescriptionPage;
+class DebriefingsPage;
+class OrdersPage;
+class RowListModel;
+class ShipPage;
+class TriggerPanel;
+
+// What the window needs from outside: the dialogs it shows, how modal dialogs run, where the
+// settings file is and the command line.
+struct EditorEnvironment {
+    UserDialogs* Dialogs = nullptr;
+    ModalRunner* Runner = nullptr;
+    std::string SettingsPath;
+    std::vector<std::string> Arguments;
+};
+
+class TForm1 : public QMainWindow, public MissionUi {
+    Q_OBJECT
+
+public:
+    explicit TForm1(EditorEnvironment environment, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Session& EditorSession() { return session_; }
+    bool StartUpDone() const { return startUpDone_; }
+    int LastFGPage() const { return lastFGPage_; }
+
+    // File commands.
+    void NewMissionCommand();
+    void OpenCommand();
+    void SaveCommand();
+    void SaveAsCommand();
+    void Reopen(int entry);
+    // List commands; each acts on the page shown.
+    void NewFGOrMessage();
+    void DeleteFGOrMessage();
+    void CutFG();
+    void CopyFG();
+    void PasteFG();
+    void MoveUp();
+    void MoveDown();
+    // Other toolbar commands.
+    void ShowPreferences();
+    void ShowMissionParameters();
+    void ShowAbout();
+    void SelectRegion(int region);
+    void SelectOrder(int order);
+    // Rebuilds the flight group rows and repaints the list.
+    void RedrawFlightGroupList();
+
+    // Selection and page filling.
+    void ShipListClick();
+    void selectFlightGroup(bool fromList);
+    void fillFlightGroupPage();
+    void highlightTriggerLabel(int n);
+    void highlightOrderLabel(int n);
+
+signals:
+    // The start-up sequence ran to its end (after the first showing of the window).
+    void StartUpFinished();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // MissionUi
+    void ShowError(const std::string& text) override;
+    void ShowWarning(const std::string& text) override;
+    void SetCaption(const std::string& caption) override;
+    void SaveEnabledChanged(bool enabled) override;
+    void DebriefingsShown(bool shown) override;
+    void MissionReplaced() override;
+    void HistoryChanged() override;
+    void ConfirmSaveWavList() override;
+    void LoadWavList(const std::string& missionPath) override;
+
+private:
+    void BuildWindow();
+    void BuildContextMenus();
+    void ConnectCommands();
+    void SizeForScreen();
+    void StartUp();
+    void ReadStartUpSettings();
+    bool RunPreferences();
+
+    bool HandleWindowKey(QKeyEvent* key);
+    int OuterPage() const;
+    EditorPage* InnerPage() const;
+    void OuterPageChanged(int index);
+    void InnerPageChanged(int index);
+    void LeaveOuterPage(int page);
+    void PlaceTriggerPanel();
+
+    void ApplyFGChange(const FGListChange& change);
+    void ApplyMessageChange(const MessageListChange& change);
+    void RefreshShipList();
+    void RebuildMessageRows();
+    void ShowCurrentFG();
+    void ShowFGInfo();
+    void ShowRegionAndOrderSelectors();
+
+    EditorEnvironment environment_;
+    UserDialogs& dialogs_;
+    ModalRunner& runner_;
+    Session session_;
+
+    ListRows shipRows_;
+    ListRows messageRows_;
+    RowListModel* shipModel_ = nullptr;
+    RowListModel* messageModel_ = nullptr;
+
+    MainToolbar toolbar_;
+    QTabWidget* overallPages_ = nullptr;
+    QTabWidget* fgPages_ = nullptr;
+    QListView* shipList_ = nullptr;
+    QListView* msgStrList_ = nullptr;
+    ShipPage* shipPage_ = nullptr;
+    OrdersPage* ordersPage_ = nullptr;
+    MessagesPage* messagesPage_ = nullptr;
+    DescriptionPage* descriptionPage_ = nullptr;
+    DebriefingsPage* debriefingsPage_ = nullptr;
+    TriggerPanel* triggerPanel_ = nullptr;
+    QMenu* shipListPopUp_ = nullptr;
+    QMenu* msgListPopUp_ = nullptr;
+    QMenu* reopenMenu_ = nullptr;
+    HistoryMenus* historyMenus_ = nullptr;
+
+    int lastFGPage_ = 0;
+    int shownOuterPage_ = 0;
+    bool firstActivation_ = true;
+    bool startUpInProgress_ = false;
+    bool startUpDone_ = false;
+    // Set while the window moves the list's focused row itself.
+    bool syncingShipList_ = false;
+};
+
+}  // namespace vorlan

@@ -1,0 +1,275 @@
+// The main window's commands: toolbar buttons, context menus and keys.
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QKeyEvent>
+#include <QListView>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "editor/about_box.h"
+#include "editor/header_form.h"
+#include "editor/main_window.h"
+#include "editor/modal_runner.h"
+#include "editor/pages/outer_pages.h"
+#include "editor/row_list_model.h"
+#include "io/mission_commands.h"
+#include "ops/fg_clipboard.h"
+#include "ops/fg_create.h"
+#include "ops/fg_delete.h"
+#include "ops/fg_move.h"
+#include "text/message_rows.h"
+
+namespace vorlan {
+namespace {
+
+int FocusedRow(const QListView& view, int fallback) {
+    return view.currentIndex().isValid() ? view.currentIndex().row() : fallback;
+}
+
+}  // namespace
+
+void TForm1::ConnectCommands() {
+    const MainToolbar& t = toolbar_;
+    connect(t.NewMissionBut, &QToolButton::clicked, this, &TForm1::NewMissionCommand);
+    connect(t.LoadBtn, &QToolButton::clicked, this, &TForm1::OpenCommand);
+    connect(t.SaveBtn, &QToolButton::clicked, this, &TForm1::SaveCommand);
+    connect(t.SaveAsBtn, &QToolButton::clicked, this, &TForm1::SaveAsCommand);
+    connect(t.NewFGBut, &QToolButton::clicked, this, &TForm1::NewFGOrMessage);
+    connect(t.DeleteBut, &QToolButton::clicked, this, &TForm1::DeleteFGOrMessage);
+    connect(t.CutBtn, &QToolButton::clicked, this, &TForm1::CutFG);
+    connect(t.CopyBtn, &QToolButton::clicked, this, &TForm1::CopyFG);
+    connect(t.PasteBtn, &QToolButton::clicked, this, &TForm1::PasteFG);
+    connect(t.UpBtn, &QToolButton::clicked, this, &TForm1::MoveUp);
+    connect(t.DownBtn, &QToolButton::clicked, this, &TForm1::MoveDown);
+    connect(t.PrefBut, &QToolButton::clicked, this, &TForm1::ShowPreferences);
+    connect(t.MissionBtn, &QToolButton::clicked, this, &TForm1::ShowMissionParameters);
+    connect(t.AboutBtn, &QToolButton::clicked, this, &TForm1::ShowAbout);
+    connect(t.Regions, &QButtonGroup::idClicked, this, &TForm1::SelectRegion);
+    connect(t.Orders, &QButtonGroup::idClicked, this, &TForm1::SelectOrder);
+    connect(overallPages_, &QTabWidget::currentChanged, this, &TForm1::OuterPageChanged);
+    connect(fgPages_, &QTabWidget::currentChanged, this, &TForm1::InnerPageChanged);
+    connect(shipList_, &QListView::clicked, this, &TForm1::ShipListClick);
+    connect(shipList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!syncingShipList_) {
+            ShipListClick();
+        }
+    });
+    // The window sees every key before the control that has the focus.
+    qApp->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this &&
+            HandleWindowKey(static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::HandleWindowKey(QKeyEvent* key) {
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier) {
+        switch (key->key()) {
+            case Qt::Key_N:
+                NewMissionCommand();
+                return true;
+            case Qt::Key_O:
+                OpenCommand();
+                return true;
+            case Qt::Key_S:
+                SaveCommand();
+                return true;
+            case Qt::Key_A:
+                SaveAsCommand();
+                return true;
+            case Qt::Key_G:
+                RedrawFlightGroupList();
+                return true;
+            default:
+                return false;
+        }
+    }
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != shipList_ && focus != msgStrList_) {
+        return false;
+    }
+    switch (key->key()) {
+        case Qt::Key_C:
+            CopyFG();
+            return true;
+        case Qt::Key_V:
+            PasteFG();
+            return true;
+        case Qt::Key_X:
+            CutFG();
+            return true;
+        case Qt::Key_Insert:
+            NewFGOrMessage();
+            return true;
+        case Qt::Key_Delete:
+            DeleteFGOrMessage();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TForm1::NewMissionCommand() {
+    vorlan::NewMissionCommand(session_, dialogs_);
+}
+
+void TForm1::OpenCommand() {
+    vorlan::OpenCommand(session_, dialogs_);
+}
+
+void TForm1::SaveCommand() {
+    vorlan::SaveCommand(session_, dialogs_);
+}
+
+void TForm1::SaveAsCommand() {
+    vorlan::SaveAsCommand(session_, dialogs_);
+}
+
+void TForm1::Reopen(int entry) {
+    if (entry >= 0) {
+        ReopenCommand(session_, dialogs_, static_cast<std::size_t>(entry));
+    }
+}
+
+void TForm1::NewFGOrMessage() {
+    if (OuterPage() == kFlightGroupsPage) {
+        ApplyFGChange(NewFG(session_));
+    } else if (OuterPage() == kMessagesPage) {
+        ApplyMessageChange(AddMessage(session_, session_.VoiceList));
+    }
+}
+
+void TForm1::DeleteFGOrMessage() {
+    const bool confirm = session_.RunningSettings.ConfirmDeletes;
+    if (OuterPage() == kFlightGroupsPage) {
+        if (confirm && dialogs_.Confirm("Delete all selected Flight Groups - Are You Sure?",
+                                        ConfirmButtons::YesNo) != Answer::Yes) {
+            return;
+        }
+        ApplyFGChange(DeleteSelectedFGs(session_, SelectedRows(*shipList_),
+                                        FocusedRow(*shipList_, session_.Select.CurrentFGIndex)));
+    } else if (OuterPage() == kMessagesPage && !session_.CurrentMission().Messages.empty()) {
+        if (confirm && dialogs_.Confirm("Delete all selected Messages - Are You Sure?",
+                                        ConfirmButtons::YesNo) != Answer::Yes) {
+            return;
+        }
+        ApplyMessageChange(
+            DeleteSelectedMessages(session_, session_.VoiceList, SelectedRows(*msgStrList_),
+                                   FocusedRow(*msgStrList_, session_.Select.CurrentMessageIndex)));
+    }
+}
+
+void TForm1::CutFG() {
+    if (OuterPage() != kFlightGroupsPage || session_.CurrentMission().FlightGroups.empty()) {
+        return;
+    }
+    if (dialogs_.Confirm("Cut this Flight Group. Are You Sure?", ConfirmButtons::YesNo) ==
+        Answer::Yes) {
+        ApplyFGChange(vorlan::CutFG(session_, SelectedRows(*shipList_),
+                                    FocusedRow(*shipList_, session_.Select.CurrentFGIndex)));
+    }
+}
+
+void TForm1::CopyFG() {
+    if (OuterPage() == kFlightGroupsPage) {
+        vorlan::CopyFG(session_, FocusedRow(*shipList_, session_.Select.CurrentFGIndex));
+    }
+}
+
+void TForm1::PasteFG() {
+    if (OuterPage() == kFlightGroupsPage) {
+        ApplyFGChange(vorlan::PasteFG(session_, SelectedRows(*shipList_),
+                                      FocusedRow(*shipList_, session_.Select.CurrentFGIndex)));
+    }
+}
+
+void TForm1::MoveUp() {
+    if (OuterPage() == kFlightGroupsPage) {
+        ApplyFGChange(MoveSelectedFGs(session_, MoveDirection::Up, SelectedRows(*shipList_),
+                                      FocusedRow(*shipList_, session_.Select.CurrentFGIndex)));
+    } else if (OuterPage() == kMessagesPage) {
+        ApplyMessageChange(MoveSelectedMessages(
+            session_, session_.VoiceList, MoveDirection::Up, SelectedRows(*msgStrList_),
+            FocusedRow(*msgStrList_, session_.Select.CurrentMessageIndex)));
+    }
+}
+
+void TForm1::MoveDown() {
+    if (OuterPage() == kFlightGroupsPage) {
+        ApplyFGChange(MoveSelectedFGs(session_, MoveDirection::Down, SelectedRows(*shipList_),
+                                      FocusedRow(*shipList_, session_.Select.CurrentFGIndex)));
+    } else if (OuterPage() == kMessagesPage) {
+        ApplyMessageChange(MoveSelectedMessages(
+            session_, session_.VoiceList, MoveDirection::Down, SelectedRows(*msgStrList_),
+            FocusedRow(*msgStrList_, session_.Select.CurrentMessageIndex)));
+    }
+}
+
+void TForm1::ApplyFGChange(const FGListChange& change) {
+    if (!change.Changed) {
+        return;
+    }
+    shipRows_.Selected = change.Selected;
+    if (change.RebuildFGList) {
+        RefreshShipList();
+    }
+    if (change.ShowCurrentFG) {
+        // Showing the flight group keeps the mark the operation itself made.
+        const bool fgModified = session_.Status.FGModified;
+        ShowCurrentFG();
+        session_.Status.FGModified = fgModified;
+    } else {
+        ShowFGInfo();
+    }
+    SaveEnabledChanged(session_.IsModified());
+}
+
+void TForm1::RebuildMessageRows() {
+    RebuildMessageList(session_.CurrentMission(), messageRows_);
+    messageModel_->Refresh();
+    ShowSelection(*msgStrList_, messageRows_.Selected, session_.Select.CurrentMessageIndex);
+}
+
+void TForm1::ApplyMessageChange(const MessageListChange& change) {
+    if (!change.Changed) {
+        return;
+    }
+    messageRows_.Selected = change.Selected;
+    if (change.RebuildMessageList) {
+        RebuildMessageRows();
+    }
+    if (change.ShowCurrentMessage) {
+        session_.Status.UIReady = false;
+        messagesPage_->fill(session_);
+        session_.Status.UIReady = true;
+    }
+    if (change.ShowFirstTrigger) {
+        highlightTriggerLabel(1);
+    }
+    SaveEnabledChanged(session_.IsModified());
+}
+
+void TForm1::ShowPreferences() {
+    RunPreferences();
+}
+
+void TForm1::ShowMissionParameters() {
+    THeaderForm form(session_, dialogs_, this);
+    runner_.RunModal(form);
+}
+
+void TForm1::ShowAbout() {
+    AboutBox box(this);
+    runner_.RunModal(box);
+}
+
+}  // namespace vorlan

@@ -1,0 +1,190 @@
+// The main window's selection of the current flight group and its page changes.
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QListView>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "editor/main_window.h"
+#include "editor/pages/flight_group_pages.h"
+#include "editor/pages/outer_pages.h"
+#include "editor/row_list_model.h"
+#include "editor/trigger_panel.h"
+#include "text/flight_group_info.h"
+#include "text/flight_group_rows.h"
+
+namespace vorlan {
+
+int TForm1::OuterPage() const {
+    const auto* page = qobject_cast<const EditorPage*>(overallPages_->currentWidget());
+    // The "Flight Groups" page is the splitter that holds the list and the inner pages.
+    return page != nullptr ? page->PageNumber() : kFlightGroupsPage;
+}
+
+EditorPage* TForm1::InnerPage() const {
+    return qobject_cast<EditorPage*>(fgPages_->currentWidget());
+}
+
+void TForm1::ShipListClick() {
+    const int row = shipList_->currentIndex().isValid() ? shipList_->currentIndex().row() : 0;
+    const int current = session_.Select.CurrentFGIndex;
+    const int count = static_cast<int>(session_.CurrentMission().FlightGroups.size());
+    if ((row != current && current < count) || (row == 0 && current == 0)) {
+        if (session_.Status.FGModified) {
+            session_.MarkModified();
+        }
+        selectFlightGroup(true);
+    }
+}
+
+void TForm1::selectFlightGroup(bool fromList) {
+    const int count = static_cast<int>(session_.CurrentMission().FlightGroups.size());
+    session_.Select.CurrentFGIndex = fromList && shipList_->currentIndex().isValid()
+                                         ? shipList_->currentIndex().row()
+                                         : count - 1;
+    ShowCurrentFG();
+    session_.Status.FGModified = false;
+    highlightTriggerLabel(1);
+}
+
+void TForm1::ShowCurrentFG() {
+    fillFlightGroupPage();
+    syncingShipList_ = true;
+    const int current = session_.Select.CurrentFGIndex;
+    if (current >= 0 && current < shipModel_->rowCount()) {
+        shipList_->selectionModel()->setCurrentIndex(shipModel_->index(current, 0),
+                                                     QItemSelectionModel::NoUpdate);
+    }
+    syncingShipList_ = false;
+    ShowFGInfo();
+}
+
+void TForm1::ShowFGInfo() {
+    if (session_.CurrentMission().FlightGroups.empty()) {
+        shipPage_->FGInfo()->clear();
+        return;
+    }
+    shipPage_->FGInfo()->setText(QString::fromStdString(
+        ShowFlightGroupInfo(session_.CurrentMission(), session_.Select.CurrentFGIndex)));
+}
+
+void TForm1::fillFlightGroupPage() {
+    session_.Status.UIReady = false;
+    if (EditorPage* page = InnerPage(); page != nullptr && session_.CurrentFG() != nullptr) {
+        page->fill(session_);
+    }
+    session_.Status.FGModified = false;
+    session_.Status.UIReady = true;
+}
+
+void TForm1::highlightTriggerLabel(int n) {
+    triggerPanel_->highlightTriggerLabel(n);
+}
+
+void TForm1::highlightOrderLabel(int n) {
+    ordersPage_->highlightOrderLabel(n);
+}
+
+void TForm1::InnerPageChanged(int) {
+    const bool fgModified = session_.Status.FGModified;
+    PlaceTriggerPanel();
+    fillFlightGroupPage();
+    session_.Status.FGModified = fgModified;
+    if (const EditorPage* page = InnerPage()) {
+        lastFGPage_ = page->PageNumber();
+    }
+}
+
+void TForm1::LeaveOuterPage(int page) {
+    if (page == kTeamsPage) {
+        // The team names may have changed; rebuilding what shows them changes nothing.
+        const bool modified = session_.Status.Modified;
+        const bool messagesModified = session_.Status.MessagesModified;
+        session_.Vocab.rebuildTeams(session_.CurrentMission().Teams);
+        session_.Status.Modified = modified;
+        session_.Status.MessagesModified = messagesModified;
+        SaveEnabledChanged(modified);
+    }
+    if (page <= kGlobalGoalsPage) {
+        triggerPanel_->hide();
+    }
+}
+
+void TForm1::OuterPageChanged(int) {
+    LeaveOuterPage(shownOuterPage_);
+    const int page = OuterPage();
+    shownOuterPage_ = page;
+    session_.Status.UIReady = false;
+    if (page == kFlightGroupsPage) {
+        session_.Status.UIReady = true;
+        fillFlightGroupPage();
+    } else if (page == kMessagesPage || page == kGlobalGoalsPage) {
+        static_cast<EditorPage*>(overallPages_->currentWidget())->fill(session_);
+        highlightTriggerLabel(1);
+    }
+    session_.Status.UIReady = true;
+    PlaceTriggerPanel();
+    triggerPanel_->update();
+}
+
+void TForm1::PlaceTriggerPanel() {
+    const int outer = OuterPage();
+    EditorPage* host = nullptr;
+    if (outer == kFlightGroupsPage) {
+        host = InnerPage();
+    } else if (outer == kMessagesPage || outer == kGlobalGoalsPage) {
+        host = static_cast<EditorPage*>(overallPages_->currentWidget());
+    }
+    if (host == nullptr || host->TriggerPanelHost() == nullptr) {
+        triggerPanel_->hide();
+        return;
+    }
+    host->TriggerPanelHost()->addWidget(triggerPanel_);
+    triggerPanel_->SetReduced(host->ReducedTriggerPanel());
+    triggerPanel_->show();
+}
+
+void TForm1::SelectRegion(int region) {
+    session_.Status.UIReady = false;
+    session_.Select.CurrentOrderRegion = region;
+    // Ghosting depends on the region, so the rows repaint in their new colours.
+    shipModel_->Refresh();
+    session_.Status.UIReady = true;
+}
+
+void TForm1::SelectOrder(int order) {
+    const bool fgModified = session_.Status.FGModified;
+    session_.Status.UIReady = false;
+    session_.Select.CurrentOrderNumber = order;
+    highlightOrderLabel(order);
+    if (session_.CurrentFG() != nullptr) {
+        ordersPage_->fill(session_);
+    }
+    session_.Status.UIReady = true;
+    session_.Status.FGModified = fgModified;
+}
+
+void TForm1::ShowRegionAndOrderSelectors() {
+    toolbar_.Regions->button(session_.Select.CurrentOrderRegion)->setChecked(true);
+    toolbar_.Orders->button(session_.Select.CurrentOrderNumber)->setChecked(true);
+    highlightOrderLabel(session_.Select.CurrentOrderNumber);
+}
+
+void TForm1::RedrawFlightGroupList() {
+    if (shipModel_->rowCount() == static_cast<int>(shipRows_.Rows.size())) {
+        shipRows_.Selected = SelectedRows(*shipList_);
+    }
+    RefreshShipList();
+}
+
+void TForm1::RefreshShipList() {
+    RebuildFlightGroupList(session_, shipRows_);
+    shipModel_->Refresh();
+    syncingShipList_ = true;
+    ShowSelection(*shipList_, shipRows_.Selected, session_.Select.CurrentFGIndex);
+    syncingShipList_ = false;
+}
+
+}  // namespace vorlan

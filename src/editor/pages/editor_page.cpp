@@ -1,0 +1,22 @@
+#include "editor/pages/editor_page.h"
+
+#include <QVBoxLayout>
+
+namespace vorlan {
+
+EditorPage::EditorPage(int pageNumber, const QString& objectName, QWidget* parent)
+    : QWidget(parent), pageNumber_(pageNumber), content_(new QVBoxLayout) {
+    setObjectName(objectName);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(content_, 1);
+}
+
+void EditorPage::fill(Session&) {}
+
+void EditorPage::ReserveTriggerPanel(QVBoxLayout* host, bool reduced) {
+    triggerHost_ = host;
+    reducedTriggerPanel_ = reduced;
+    static_cast<QVBoxLayout*>(layout())->addLayout(host);
+}
+
+}  // namespace vorlan

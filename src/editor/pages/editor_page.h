@@ -1,0 +1,42 @@
+#pragma once
+// A page of the editor window. Pages are told apart by their page number, never by their
+// position in the page control; the window asks a page to fill its controls from the session.
+
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace vorlan {
+
+class Session;
+
+class EditorPage : public QWidget {
+    Q_OBJECT
+
+public:
+    EditorPage(int pageNumber, const QString& objectName, QWidget* parent = nullptr);
+
+    int PageNumber() const { return pageNumber_; }
+
+    // Fills the controls from the session; runs with UIReady false.
+    virtual void fill(Session& session);
+
+    // Where the shared trigger selector panel sits on this page; null for pages without it.
+    QVBoxLayout* TriggerPanelHost() const { return triggerHost_; }
+    // The panel shows only its first two triggers here.
+    bool ReducedTriggerPanel() const { return reducedTriggerPanel_; }
+
+protected:
+    // Pages that host the trigger panel reserve its place with this.
+    void ReserveTriggerPanel(QVBoxLayout* host, bool reduced);
+    // The layout the page's own controls go into, above the trigger panel's place.
+    QVBoxLayout* Content() const { return content_; }
+
+private:
+    int pageNumber_;
+    QVBoxLayout* content_;
+    QVBoxLayout* triggerHost_ = nullptr;
+    bool reducedTriggerPanel_ = false;
+};
+
+}  // namespace vorlan

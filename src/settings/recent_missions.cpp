@@ -1,0 +1,123 @@
+#include "settings/recent_missions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <span>
+#include <sstream>
+#include <system_error>
+
+#include "io/atomic_file.h"
+#include "model/caption.h"
+
+namespace vorlan {
+namespace {
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string JoinPath(const std::string& directory, const std::string& name) {
+    if (directory.empty() || directory.back() == '/') {
+        return directory + name;
+    }
+    std::string path = directory;
+    path += '/';
+    path += name;
+    return path;
+}
+
+// By value: path may be one of the entries that are about to move.
+void RecentMissions::Add(std::string path) {
+    std::erase_if(entries_,
+                  [&](const std::string& entry) { return EqualIgnoringCase(entry, path); });
+    entries_.insert(entries_.begin(), std::move(path));
+    if (entries_.size() > kMaxRecentMissions) {
+        entries_.resize(kMaxRecentMissions);
+    }
+}
+
+std::vector<std::string> RecentMissions::Captions(bool withDirectory) const {
+    std::vector<std::string> captions;
+    captions.reserve(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        std::string caption = "&";
+        caption += std::to_string(i);
+        caption += ' ';
+        caption += withDirectory ? entries_[i] : FileNameOf(entries_[i]);
+        captions.push_back(std::move(caption));
+    }
+    return captions;
+}
+
+void RecentMissions::Load(const std::string& directory) {
+    entries_.clear();
+    auto lines = ReadLines(JoinPath(directory, kHistoryFileName));
+    if (!lines) {
+        return;
+    }
+    // A file edited by hand may hold blank lines or more than the menus show.
+    for (const std::string& line : *lines) {
+        if (!line.empty() && entries_.size() < kMaxRecentMissions) {
+            entries_.push_back(line);
+        }
+    }
+}
+
+HistorySaveResult SaveHistory(const RecentMissions& history, const std::string& directory) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(directory, error)) {
+        return HistorySaveResult::DirectoryMissing;
+    }
+    std::string text;
+    for (const std::string& entry : history.Entries()) {
+        text += entry;
+        text += "\r\n";
+    }
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    std::string writeError;
+    if (!WriteFileAtomically(JoinPath(directory, kHistoryFileName),
+                             std::span<const std::uint8_t>(bytes, text.size()), &writeError)) {
+        return HistorySaveResult::WriteFailed;
+    }
+    return HistorySaveResult::Saved;
+}
+
+std::string HistorySaveMessage(HistorySaveResult result) {
+    switch (result) {
+        case HistorySaveResult::DirectoryMissing:
+            return "Can't find your Vorlan directory. Use Preferences to set it.";
+        case HistorySaveResult::WriteFailed:
+            return "Error saving History file.";
+        case HistorySaveResult::Saved:
+            break;
+    }
+    return {};
+}
+
+std::optional<std::vector<std::string>> LoadBackdropNames(const std::string& directory) {
+    return ReadLines(JoinPath(directory, kBackdropsFileName));
+}
+
+}  // namespace vorlan

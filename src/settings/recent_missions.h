@@ -1,0 +1,50 @@
+#pragma once
+// The reopen history ("EDHistry.txt") and the backdrop names ("Backdrops.txt"), both kept in the
+// editor's own directory.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorlan {
+
+inline constexpr const char* kHistoryFileName = "EDHistry.txt";
+inline constexpr const char* kBackdropsFileName = "Backdrops.txt";
+inline constexpr std::size_t kMaxRecentMissions = 9;
+
+// Recently opened or saved missions, most recent first, no two equal without regard to case.
+class RecentMissions {
+public:
+    const std::vector<std::string>& Entries() const { return entries_; }
+
+    // Moves path to the top (adding it when new) and keeps at most kMaxRecentMissions.
+    void Add(std::string path);
+    // The menu captions: "&" + index digit + " " + the full path or only the file name.
+    std::vector<std::string> Captions(bool withDirectory) const;
+
+    // Replaces the list by the lines of the history file in directory; a missing file leaves
+    // the list empty.
+    void Load(const std::string& directory);
+
+    void Clear() { entries_.clear(); }
+
+private:
+    std::vector<std::string> entries_;
+};
+
+enum class HistorySaveResult { Saved, DirectoryMissing, WriteFailed };
+
+// Writes the history file in directory, one path per line with CR LF line ends.
+HistorySaveResult SaveHistory(const RecentMissions& history, const std::string& directory);
+
+// The message the user gets for a result other than Saved.
+std::string HistorySaveMessage(HistorySaveResult result);
+
+// The lines of the backdrop list in directory; nothing when the file is not there.
+std::optional<std::vector<std::string>> LoadBackdropNames(const std::string& directory);
+
+// Path of a file in a directory, with one separator between them.
+std::string JoinPath(const std::string& directory, const std::string& name);
+
+}  // namespace vorlan

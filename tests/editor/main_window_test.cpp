@@ -1,0 +1,292 @@
+// The main window driven as a user would: start-up, commands, keys and the flight group list.
+
+#include "editor/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+
+#include "editor/pages/outer_pages.h"
+#include "support/mission_factory.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_modal_runner.h"
+#include "support/temp_dir.h"
+#include "text/row_colors.h"
+
+namespace vorlan {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void WriteSettings(const std::string& extra = {}) {
+        std::string text = "[Directories]\n";
+        for (const char* key : {"Missions=", "XWA=", "Vorlan="}) {
+            text += key;
+            text += dir.Path();
+            text += '\n';
+        }
+        text += "[Options]\n";
+        text += extra;
+        test::WriteFileText(SettingsPath(), text);
+    }
+    std::string SettingsPath() const { return dir.File("Vorlan.ini"); }
+
+    std::string WriteMission(const std::string& name, int flightGroups, int messages = 2) {
+        test::MissionFileOptions options;
+        options.FlightGroups = flightGroups;
+        options.Messages = messages;
+        const std::string path = dir.File(name);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        test::WriteFileBytes(path, test::GenerateMissionFile(options));
+        return path;
+    }
+
+    // A script for the start-up dialog that picks a row and presses OK.
+    static test::ScriptedModalRunner::Script StartUpChoosing(const char* radio) {
+        return [radio](QDialog& dialog) {
+            dialog.findChild<QRadioButton*>(radio)->setChecked(true);
+            return static_cast<int>(QDialog::Accepted);
+        };
+    }
+
+    void Start(std::vector<std::string> arguments = {}) {
+        EditorEnvironment environment;
+        environment.Dialogs = &dialogs;
+        environment.Runner = &runner;
+        environment.SettingsPath = SettingsPath();
+        environment.Arguments = std::move(arguments);
+        window = std::make_unique<TForm1>(environment);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->StartUpDone(); }));
+        shipList = window->findChild<QListView*>("ShipList");
+    }
+
+    // Starts with a mission of the given size opened from the command line.
+    void StartWithMission(int flightGroups, int messages = 2) {
+        WriteSettings("ConfirmDeletes=0\n");
+        Start({WriteMission("m.tie", flightGroups, messages)});
+    }
+
+    Session& Sess() { return window->EditorSession(); }
+    QString Info() const { return window->findChild<QLabel*>("FGInfo")->text(); }
+    void Click(const char* button) { window->findChild<QToolButton*>(button)->click(); }
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const QRect rect = shipList->visualRect(shipList->model()->index(row, 0));
+        QTest::mouseClick(shipList->viewport(), Qt::LeftButton, modifiers, rect.center());
+    }
+    std::string FGName(int index) {
+        return Sess().CurrentMission().FlightGroups[index]->Record.GetText(FGRec::Name);
+    }
+
+    test::TempDir dir;
+    test::ScriptedDialogs dialogs;
+    test::ScriptedModalRunner runner;
+    std::unique_ptr<TForm1> window;
+    QListView* shipList = nullptr;
+};
+
+TEST_F(MainWindowTest, FirstStartWithoutSettingsAsksTwiceThenOffersTheChoice) {
+    runner.Scripts = {test::ScriptedModalRunner::Ends(QDialog::Rejected),
+                      test::ScriptedModalRunner::Ends(QDialog::Rejected),
+                      StartUpChoosing("CreateNewRadio")};
+    Start();
+    EXPECT_EQ(runner.Shown, (std::vector<QString>{"Preferences", "Preferences", "StartUp"}));
+    EXPECT_EQ(dialogs.Informations,
+              std::vector<std::string>{
+                  "Your XWingAlliance and/or Vorlan directories are still undefined"});
+    EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
+    EXPECT_EQ(window->windowTitle(), " Vorlan beta 0.35se - [Unnamed]");
+    EXPECT_EQ(Info(), "Flight Group #1 of 1");
+}
+
+TEST_F(MainWindowTest, StartUpChoicesAndTheFormatTheyLeave) {
+    WriteSettings("DefaultFormat=0\n");
+    runner.Scripts = {StartUpChoosing("CreateNewRadio")};
+    Start();
+    EXPECT_EQ(runner.Shown, std::vector<QString>{"StartUp"});
+    EXPECT_EQ(Sess().CurrentMission().MissionPlatform, kPlatformXvt);
+    EXPECT_TRUE(window->findChild<QPlainTextEdit*>("SuccDebriefMemo")->isHidden());
+
+    // The last used file comes from the history in the editor directory.
+    window.reset();
+    const std::string last = WriteMission("last.tie", 5);
+    test::WriteFileText(dir.File("EDHistry.txt"), last + "\r\n");
+    runner.Scripts = {StartUpChoosing("LoadLastUsedRadio")};
+    Start();
+    EXPECT_EQ(Sess().CurrentMission().FlightGroups.size(), 5u);
+    EXPECT_EQ(shipList->model()->rowCount(), 5);
+    EXPECT_TRUE(window->windowTitle().startsWith(" Vorlan beta 0.35se - (last.tie) - "));
+}
+
+TEST_F(MainWindowTest, CommandLineJoinsTwoArgumentsAndSkipsTheChoice) {
+    WriteSettings();
+    const std::string path = WriteMission("My Missions/a.tie", 3);
+    Start({dir.File("My"), "Missions/a.tie", "ignored"});
+    EXPECT_TRUE(runner.Shown.empty());
+    EXPECT_EQ(Sess().CurrentMission().MissionFileName, path);
+    EXPECT_EQ(Sess().History.Entries().front(), path);
+    EXPECT_EQ(Info(), "Flight Group #1 of 3");
+    const auto reopen = window->findChild<QMenu*>("HistPopUp")->actions();
+    ASSERT_EQ(reopen.size(), 1);
+    EXPECT_EQ(reopen[0]->text(), "&0 a.tie");
+}
+
+TEST_F(MainWindowTest, RowsTakeTheirColoursFromTheTextLayer) {
+    StartWithMission(6);
+    for (int row = 0; row < 6; ++row) {
+        const auto expected = FlightGroupRowColor(Sess(), row);
+        ASSERT_TRUE(expected.has_value());
+        const QColor shown =
+            shipList->model()->index(row, 0).data(Qt::ForegroundRole).value<QColor>();
+        EXPECT_EQ(shown, QColor(expected->R, expected->G, expected->B)) << "row " << row;
+    }
+}
+
+TEST_F(MainWindowTest, KeysReachTheListCommandsOnlyWithoutCtrl) {
+    StartWithMission(3);
+    shipList->setFocus();
+    ClickRow(1);
+    ASSERT_EQ(Sess().Select.CurrentFGIndex, 1);
+    const auto before = Sess().ClipboardFG.Record;
+    QTest::keyClick(shipList, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Sess().ClipboardFG.Record, before);
+    QTest::keyClick(shipList, Qt::Key_C);
+    EXPECT_EQ(Sess().ClipboardFG.Record.GetText(FGRec::Name), FGName(1));
+
+    QTest::keyClick(shipList, Qt::Key_V);
+    EXPECT_EQ(Sess().CurrentMission().FlightGroups.size(), 4u);
+    QTest::keyClick(shipList, Qt::Key_Insert);
+    EXPECT_EQ(Sess().CurrentMission().FlightGroups.size(), 5u);
+    EXPECT_EQ(Info(), "Flight Group #5 of 5");
+    EXPECT_TRUE(window->findChild<QToolButton*>("SaveBtn")->isEnabled());
+
+    dialogs.Answers = {Answer::No};
+    QTest::keyClick(shipList, Qt::Key_X);
+    EXPECT_EQ(dialogs.Questions.back(), "Cut this Flight Group. Are You Sure?");
+    EXPECT_EQ(Sess().CurrentMission().FlightGroups.size(), 5u);
+    QTest::keyClick(shipList, Qt::Key_Delete);  // deletes without asking: confirmation is off
+    EXPECT_EQ(Sess().CurrentMission().FlightGroups.size(), 4u);
+
+    // Ctrl+N starts a new mission after asking about the changed one.
+    dialogs.Answers = {Answer::No};
+    QTest::keyClick(shipList, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(Sess().CurrentMission().FlightGroups.size(), 1u);
+    EXPECT_EQ(shipList->model()->rowCount(), 1);
+}
+
+TEST_F(MainWindowTest, MovingAndDeletingSeveralRowsKeepsListAndInfoInStep) {
+    StartWithMission(5);
+    const std::vector<std::string> names = {FGName(0), FGName(1), FGName(2), FGName(3), FGName(4)};
+    ClickRow(2);
+    ClickRow(3, Qt::ShiftModifier);
+    ASSERT_EQ(Sess().Select.CurrentFGIndex, 3);
+    Click("UpBtn");
+    EXPECT_EQ(FGName(1), names[2]);
+    EXPECT_EQ(FGName(2), names[3]);
+    EXPECT_EQ(FGName(3), names[1]);
+    EXPECT_EQ(Info(), "Flight Group #3 of 5");
+    EXPECT_EQ(shipList->currentIndex().row(), 2);
+    EXPECT_EQ(shipList->selectionModel()->selectedRows().size(), 2);
+
+    Sess().RunningSettings.ConfirmDeletes = true;
+    dialogs.Answers = {Answer::Yes};
+    Click("DeleteBut");
+    EXPECT_EQ(dialogs.Questions.back(), "Delete all selected Flight Groups - Are You Sure?");
+    EXPECT_EQ(Sess().CurrentMission().FlightGroups.size(), 3u);
+    EXPECT_EQ(shipList->model()->rowCount(), 3);
+    EXPECT_EQ(Info(), QString("Flight Group #%1 of 3").arg(Sess().Select.CurrentFGIndex + 1));
+    EXPECT_EQ(shipList->currentIndex().row(), Sess().Select.CurrentFGIndex);
+}
+
+TEST_F(MainWindowTest, ClickingTheCurrentRowRefillsOnlyForRowZero) {
+    StartWithMission(3);
+    ClickRow(2);
+    Sess().Status.FGModified = true;
+    ClickRow(2);
+    EXPECT_TRUE(Sess().Status.FGModified);  // nothing happened
+    ClickRow(0);
+    EXPECT_FALSE(Sess().Status.FGModified);  // left an edited flight group: now Modified
+    EXPECT_TRUE(Sess().Status.Modified);
+    Sess().Status.FGModified = true;
+    ClickRow(0);
+    EXPECT_FALSE(Sess().Status.FGModified);
+}
+
+TEST_F(MainWindowTest, MessagesPageCommandsActOnMessages) {
+    StartWithMission(2, 0);
+    auto* pages = window->findChild<QTabWidget*>("OverallPages");
+    pages->setCurrentIndex(kMessagesPage);
+    auto* messages = window->findChild<QListView*>("MsgStrList");
+    Click("DeleteBut");  // no messages: nothing to ask
+    EXPECT_TRUE(dialogs.Questions.empty());
+    Click("NewFGBut");
+    Click("NewFGBut");
+    EXPECT_EQ(messages->model()->rowCount(), 2);
+    EXPECT_EQ(Sess().CurrentMission().FlightGroups.size(), 2u);
+    EXPECT_EQ(messages->currentIndex().row(), 1);
+    messages->setFocus();
+    QTest::keyClick(messages, Qt::Key_Delete);
+    EXPECT_EQ(messages->model()->rowCount(), 1);
+}
+
+TEST_F(MainWindowTest, ClosingAsksOnlyForChangesAndStaysWhenSaveAsIsCancelled) {
+    StartWithMission(2);
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(dialogs.Questions.empty());
+    EXPECT_TRUE(std::filesystem::exists(dir.File("EDHistry.txt")));
+
+    window->show();
+    Click("NewMissionBut");
+    Click("NewFGBut");
+    dialogs.Answers = {Answer::Yes};
+    dialogs.FilesToSave = {std::nullopt};
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs.Questions.back(), "Current Mission has been changed. Save it?");
+}
+
+TEST_F(MainWindowTest, HistoryMenusFollowOpenedMissions) {
+    StartWithMission(1);
+    for (int i = 0; i < 10; ++i) {
+        std::string name = "m";
+        name += std::to_string(i);
+        name += ".tie";
+        dialogs.FilesToOpen.push_back(WriteMission(name, 1));
+        Click("LoadBtn");
+    }
+    const auto items = window->findChild<QMenu*>("HistPopUp")->actions();
+    ASSERT_EQ(items.size(), 9);
+    EXPECT_EQ(items[0]->text(), "&0 m9.tie");
+    EXPECT_EQ(items[8]->text(), "&8 m1.tie");
+    EXPECT_TRUE(window->findChild<QMenu*>("Reopen1")->isEnabled());
+
+    std::filesystem::remove(dir.File("m5.tie"));
+    items[4]->trigger();
+    EXPECT_EQ(dialogs.Errors.back(), dir.File("m5.tie") + " does not exist");
+    items[3]->trigger();
+    EXPECT_EQ(Sess().CurrentMission().MissionFileName, dir.File("m6.tie"));
+}
+
+TEST_F(MainWindowTest, DialogButtonsRunTheirDialogs) {
+    StartWithMission(1);
+    runner.Scripts = {test::ScriptedModalRunner::Ends(QDialog::Rejected),
+                      test::ScriptedModalRunner::Ends(QDialog::Rejected),
+                      test::ScriptedModalRunner::Ends(QDialog::Rejected)};
+    Click("MissionBtn");
+    Click("AboutBtn");
+    Click("PrefBut");
+    EXPECT_EQ(runner.Shown, (std::vector<QString>{"Mission Parameters", "About", "Preferences"}));
+    EXPECT_FALSE(window->findChild<QToolButton*>("ShowMap")->isEnabled());
+}
+
+}  // namespace
+}  // namespace vorlan

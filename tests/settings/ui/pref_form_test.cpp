@@ -1,0 +1,217 @@
+#include "settings/ui/pref_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <memory>
+
+#include "model/session.h"
+#include "settings/settings_file.h"
+#include "settings/ui/preferences_flow.h"
+#include "support/recording_ui.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_modal_runner.h"
+#include "support/temp_dir.h"
+
+namespace vorlan {
+namespace {
+
+using test::ReadFileText;
+using test::ScriptedModalRunner;
+using test::WriteFileText;
+
+template <typename T>
+T* Find(const QWidget& form, const char* name) {
+    auto* widget = form.findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+// Visible on its own tab page; the pages that are not current are hidden by the tab widget.
+bool ShownOnItsPage(QWidget* widget) {
+    QWidget* page = widget;
+    while (page->parentWidget() != nullptr &&
+           qobject_cast<QStackedWidget*>(page->parentWidget()) == nullptr) {
+        page = page->parentWidget();
+    }
+    return widget->isVisibleTo(page);
+}
+
+void ClickRadio(const QWidget& form, const char* group, int item) {
+    Find<QWidget>(form, group)->findChildren<QRadioButton*>().at(item)->click();
+}
+
+class PrefFormTest : public ::testing::Test {
+protected:
+    bool Run(ScriptedModalRunner::Script script) {
+        runner.Scripts.push_back(std::move(script));
+        return RunPreferencesDialog(session, dialogs, runner, path, nullptr,
+                                    [this](bool on) { autoLinkSignals.push_back(on); });
+    }
+    Settings FileSettings() {
+        Settings settings;
+        loadSettings(&settings, path);
+        return settings;
+    }
+    std::vector<int> AutoIFFs() {
+        std::vector<int> flags;
+        for (const auto& fg : session.CurrentMission().FlightGroups) {
+            flags.push_back(fg->AutoIFF);
+        }
+        return flags;
+    }
+
+    test::RecordingUi ui;
+    Session session{ui};
+    test::ScriptedDialogs dialogs;
+    ScriptedModalRunner runner;
+    test::TempDir dir;
+    std::string path = dir.File("Vorlan.ini");
+    std::vector<bool> autoLinkSignals;
+};
+
+TEST_F(PrefFormTest, ShowsOnlyTheControlsMeantToBeSeen) {
+    TPrefForm form(session, dialogs);
+    EXPECT_EQ(form.windowTitle(), "Preferences");
+    auto* tabs = Find<QTabWidget>(form, nullptr);
+    ASSERT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->tabText(0), "Options");
+    EXPECT_EQ(tabs->tabText(1), "Directories");
+    EXPECT_EQ(tabs->tabText(2), "Map");
+    EXPECT_EQ(tabs->tabText(3), "Mouse");
+
+    for (const char* shown :
+         {"UseAutoChk", "ConfDeletesChk", "BlackenChk", "LinkColorChk", "DirInHistChk",
+          "DefaultShipBox", "DefaultAIBox", "Centering", "GhostMapChk", "AutoCtrGrp",
+          "ZoomSpeedScroll", "DblClickLinkRadio", "DarkGridChk", "MissionsDirLabel", "XWADirLabel",
+          "VorlanDirLabel", "MissionsBrowseBtn", "XWABrowseBtn", "VorlanBrowseBtn"}) {
+        EXPECT_TRUE(ShownOnItsPage(Find<QWidget>(form, shown))) << shown;
+    }
+    for (const char* hidden : {"PlayableChk",         "EnableWPsChk",       "ResChk",
+                               "UseWizChk",           "MissionFormatRadio", "ConfSaveChk",
+                               "DoBackupsChk",        "OpenWithRadio",      "WPsDefaultRadio",
+                               "NamesOnChk",          "DefaultWPtimesChk",  "DefaultWPdistancesChk",
+                               "DefaultPalletOnChk",  "DefaultFGListOnChk", "DefaultHypOnChk",
+                               "DefaultOptionsOnChk", "LimitShrinkChk",     "OnlyXYChk",
+                               "IconZoomEdit",        "WaveDirLabel",       "OPTDirLabel"}) {
+        EXPECT_FALSE(ShownOnItsPage(Find<QWidget>(form, hidden))) << hidden;
+    }
+    EXPECT_EQ(Find<QComboBox>(form, "DefaultShipBox")->count(),
+              session.Vocab.RowCount(TableId::CraftTypeNames));
+    EXPECT_EQ(Find<QComboBox>(form, "DefaultAIBox")->count(),
+              session.Vocab.RowCount(TableId::AIRankNames));
+}
+
+TEST_F(PrefFormTest, OkKeepsWhatIsShownOrKeptAndForcesTheFixedValues) {
+    WriteFileText(path,
+                  "[Directories]\nWave=/w\n"
+                  "[Options]\nEnableWPs=1\nDoBackups=1\nDefaultFormat=0\nConfirmDeletes=0\n"
+                  "DefaultShip=5\n"
+                  "[Map]\nDefaultName=1\nDefaultHyp=1\nIconZoomSmall=77\n");
+    ASSERT_TRUE(Run(ScriptedModalRunner::Ends(QDialog::Accepted)));
+
+    const Settings& s = session.RunningSettings;
+    EXPECT_TRUE(s.EnableWPs);
+    EXPECT_TRUE(s.DefaultName);
+    EXPECT_EQ(s.Wave, "/w");
+    EXPECT_FALSE(s.ConfirmDeletes);
+    EXPECT_EQ(s.Missions, "Undefined");
+    EXPECT_FALSE(s.DoBackups);
+    EXPECT_FALSE(s.DefaultHyp);
+    EXPECT_EQ(s.DefaultFormat, 1);
+    EXPECT_EQ(s.IconZoomSmall, 4);
+    EXPECT_EQ(session.Template.DefaultFGRecord.Get(FGRec::CraftType), 5);
+
+    // Keys that are not written back keep the file's values.
+    const Settings file = FileSettings();
+    EXPECT_TRUE(file.DoBackups);
+    EXPECT_TRUE(file.DefaultHyp);
+    EXPECT_EQ(file.DefaultFormat, 1);
+    EXPECT_EQ(file.IconZoomSmall, 4);
+    EXPECT_EQ(file.Missions, "Undefined");
+    EXPECT_TRUE(dialogs.Errors.empty());
+}
+
+TEST_F(PrefFormTest, OkStoresChangedControlsAndChosenDirectories) {
+    dialogs.Directories = {"/chosen/xwa", std::nullopt};
+    ASSERT_TRUE(Run([this](QDialog& form) {
+        Find<QComboBox>(form, "DefaultShipBox")->setCurrentIndex(7);
+        Find<QComboBox>(form, "DefaultAIBox")->setCurrentIndex(3);
+        Find<QCheckBox>(form, "ConfDeletesChk")->click();
+        ClickRadio(form, "AutoCtrGrp", 1);
+        ClickRadio(form, "DblClickLinkRadio", 1);
+        Find<QSlider>(form, "ZoomSpeedScroll")->setValue(9);
+        Find<QPushButton>(form, "XWABrowseBtn")->click();
+        Find<QPushButton>(form, "VorlanBrowseBtn")->click();
+        EXPECT_EQ(Find<QLabel>(form, "XWADirLabel")->text(), "/chosen/xwa");
+        EXPECT_EQ(Find<QLabel>(form, "VorlanDirLabel")->text(), "Undefined");
+        return QDialog::Accepted;
+    }));
+    // An undefined directory opens the chooser at home.
+    EXPECT_EQ(dialogs.DirectoryDialogStarts,
+              (std::vector<std::string>{UserHomeDirectory(), UserHomeDirectory()}));
+
+    Settings expected;
+    loadSettings(&expected, dir.File("missing.ini"));
+    expected.XWA = "/chosen/xwa";
+    expected.DefaultShip = 7;
+    expected.DefaultAI = 3;
+    expected.ConfirmDeletes = false;
+    expected.AutoCtr = 1;
+    expected.DblClickLink = 1;
+    expected.ZoomSpeed = 9;
+    expected.DefaultHyp = false;
+    EXPECT_EQ(session.RunningSettings, expected);
+    EXPECT_EQ(session.Template.DefaultFGRecord.Get(FGRec::AI), 3);
+
+    const Settings file = FileSettings();
+    EXPECT_EQ(file.XWA, "/chosen/xwa");
+    EXPECT_EQ(file.Vorlan, "Undefined");
+    EXPECT_EQ(file.DefaultShip, 7);
+    EXPECT_EQ(file.ZoomSpeed, 9);
+    EXPECT_EQ(file.DblClickLink, 1);
+}
+
+TEST_F(PrefFormTest, CancelPutsBackSettingsAndAutolinkAndLeavesTheFile) {
+    const std::string text = "[Options]\nAutoLink=0\nConfirmDeletes=1\nDoBackups=1\n";
+    WriteFileText(path, text);
+    for (std::uint8_t flag : {0, 1}) {
+        auto fg = std::make_unique<FGObject>();
+        fg->AutoIFF = flag;
+        session.CurrentMission().FlightGroups.push_back(std::move(fg));
+    }
+    dialogs.Directories = {"/somewhere"};
+
+    EXPECT_FALSE(Run([this](QDialog& form) {
+        Find<QCheckBox>(form, "ConfDeletesChk")->click();
+        Find<QCheckBox>(form, "UseAutoChk")->click();
+        // Autolink takes effect while the dialog is still open.
+        EXPECT_TRUE(session.RunningSettings.AutoLink);
+        EXPECT_EQ(AutoIFFs(), (std::vector<int>{1, 1}));
+        EXPECT_EQ(session.RunningSettings.Missions, UserHomeDirectory());
+        EXPECT_EQ(Find<QLabel>(form, "MissionsDirLabel")->text(), "Undefined");
+        Find<QPushButton>(form, "MissionsBrowseBtn")->click();
+        return QDialog::Rejected;
+    }));
+
+    EXPECT_EQ(session.RunningSettings, FileSettings());
+    EXPECT_EQ(AutoIFFs(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(autoLinkSignals, (std::vector<bool>{true, false}));
+    EXPECT_EQ(ReadFileText(path), text);
+}
+
+TEST_F(PrefFormTest, AFileThatCannotBeWrittenIsReported) {
+    path = dir.Path();  // a directory cannot be read or replaced as a file
+    EXPECT_TRUE(Run(ScriptedModalRunner::Ends(QDialog::Accepted)));
+    EXPECT_EQ(dialogs.Errors.size(), 1u);
+}
+
+}  // namespace
+}  // namespace vorlan
