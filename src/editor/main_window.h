@@ -77,6 +77,9 @@ public:
     // Rebuilds the flight group rows and repaints the list.
     void RedrawFlightGroupList();
 
+    // The selected flight groups, in list order: the set the page handlers write to.
+    std::vector<int> SelectedFlightGroups() const;
+
     // Selection and page filling.
     void ShipListClick();
     void selectFlightGroup(bool fromList);

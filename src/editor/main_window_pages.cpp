@@ -27,6 +27,17 @@ EditorPage* TForm1::InnerPage() const {
     return qobject_cast<EditorPage*>(fgPages_->currentWidget());
 }
 
+std::vector<int> TForm1::SelectedFlightGroups() const {
+    const std::vector<bool> selected = SelectedRows(*shipList_);
+    std::vector<int> indices;
+    for (std::size_t row = 0; row < selected.size(); ++row) {
+        if (selected[row]) {
+            indices.push_back(static_cast<int>(row));
+        }
+    }
+    return indices;
+}
+
 void TForm1::ShipListClick() {
     const int row = shipList_->currentIndex().isValid() ? shipList_->currentIndex().row() : 0;
     const int current = session_.Select.CurrentFGIndex;

@@ -196,7 +196,7 @@ TEST_F(MainWindowTest, MovingAndDeletingSeveralRowsKeepsListAndInfoInStep) {
     EXPECT_EQ(FGName(3), names[1]);
     EXPECT_EQ(Info(), "Flight Group #3 of 5");
     EXPECT_EQ(shipList->currentIndex().row(), 2);
-    EXPECT_EQ(shipList->selectionModel()->selectedRows().size(), 2);
+    EXPECT_EQ(window->SelectedFlightGroups(), (std::vector<int>{1, 2}));
 
     Sess().RunningSettings.ConfirmDeletes = true;
     dialogs.Answers = {Answer::Yes};
