@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build build-asan run screenshots test test-release test-asan bench fuzz format clean
+.PHONY: all deps build build-asan run screenshots first-frame test test-release test-asan bench fuzz format clean
 
 all: build
 
@@ -51,6 +51,17 @@ test-asan: build-asan
 
 bench: build
 	$(BUILD)/bench/vorlan_bench --benchmark_counters_tabular=true
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/vorlan_gui_bench
+
+# Process start to the editor's first painted frame, with a sample mission of 1,000 flight groups
+# and a settings file of its own.
+first-frame: build
+	@dir=$$(mktemp -d) && mkdir -p $$dir/Vorlan && \
+	printf '[Directories]\nMissions=%s\nXWA=%s\nVorlan=%s\n' $$dir $$dir $$dir > $$dir/Vorlan/Vorlan.ini && \
+	$(BUILD)/src/app/vorlan --sample-mission 1000 $$dir/m1000.tie && \
+	XDG_CONFIG_HOME=$$dir QT_QPA_PLATFORM=offscreen \
+	    $(BUILD)/bench/first_frame_timer $(BUILD)/src/app/vorlan $$dir/m1000.tie 11 2>/dev/null; \
+	status=$$?; rm -rf $$dir; exit $$status
 
 # A short libFuzzer run of the mission loader; needs clang.
 fuzz: deps
