@@ -234,7 +234,9 @@ void TForm1::ReadStartUpSettings() {
 bool TForm1::RunPreferences() {
     const bool accepted =
         RunPreferencesDialog(session_, dialogs_, runner_, environment_.SettingsPath, this);
+    // Ghosting and the history captions follow settings the dialog may have changed.
     RedrawFlightGroupList();
+    HistoryChanged();
     return accepted;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
@@ -274,6 +275,17 @@ TEST_F(MainWindowTest, HistoryMenusFollowOpenedMissions) {
     EXPECT_EQ(dialogs.Errors.back(), dir.File("m5.tie") + " does not exist");
     items[3]->trigger();
     EXPECT_EQ(Sess().CurrentMission().MissionFileName, dir.File("m6.tie"));
+}
+
+TEST_F(MainWindowTest, PreferencesRecaptionTheHistory) {
+    StartWithMission(1);
+    runner.Scripts = {[](QDialog& dialog) {
+        dialog.findChild<QCheckBox*>("DirInHistChk")->setChecked(true);
+        return static_cast<int>(QDialog::Accepted);
+    }};
+    Click("PrefBut");
+    EXPECT_EQ(window->findChild<QMenu*>("Reopen1")->actions()[0]->text().toStdString(),
+              "&0 " + dir.File("m.tie"));
 }
 
 TEST_F(MainWindowTest, DialogButtonsRunTheirDialogs) {
