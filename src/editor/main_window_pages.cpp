@@ -6,6 +6,7 @@
 #include <QListView>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/main_window.h"
 #include "editor/pages/flight_group_pages.h"
@@ -52,9 +53,10 @@ void TForm1::ShipListClick() {
 
 void TForm1::selectFlightGroup(bool fromList) {
     const int count = static_cast<int>(session_.CurrentMission().FlightGroups.size());
+    // A file may hold no flight group at all; the index then stays 0, as a new list's does.
     session_.Select.CurrentFGIndex = fromList && shipList_->currentIndex().isValid()
                                          ? shipList_->currentIndex().row()
-                                         : count - 1;
+                                         : std::max(count - 1, 0);
     ShowCurrentFG();
     session_.Status.FGModified = false;
     highlightTriggerLabel(1);

@@ -142,6 +142,17 @@ TEST_F(MainWindowTest, CommandLineJoinsTwoArgumentsAndSkipsTheChoice) {
     EXPECT_EQ(reopen[0]->text(), "&0 a.tie");
 }
 
+TEST_F(MainWindowTest, AMissionWithoutFlightGroupsCanBeFilledAgain) {
+    StartWithMission(0);
+    EXPECT_EQ(shipList->model()->rowCount(), 0);
+    window->ShipListClick();
+    EXPECT_EQ(Sess().Select.CurrentFGIndex, 0);
+    Click("DeleteBut");
+    Click("NewFGBut");
+    EXPECT_EQ(Info(), "Flight Group #1 of 1");
+    EXPECT_EQ(shipList->currentIndex().row(), 0);
+}
+
 TEST_F(MainWindowTest, RowsTakeTheirColoursFromTheTextLayer) {
     StartWithMission(6);
     for (int row = 0; row < 6; ++row) {
