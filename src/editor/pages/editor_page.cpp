@@ -13,10 +13,10 @@ EditorPage::EditorPage(int pageNumber, const QString& objectName, QWidget* paren
 
 void EditorPage::fill(Session&) {}
 
-void EditorPage::ReserveTriggerPanel(QVBoxLayout* host, bool reduced) {
+void EditorPage::ReserveTriggerPanel(QVBoxLayout* host, bool reduced, QBoxLayout* within) {
     triggerHost_ = host;
     reducedTriggerPanel_ = reduced;
-    static_cast<QVBoxLayout*>(layout())->addLayout(host);
+    (within != nullptr ? within : static_cast<QBoxLayout*>(layout()))->addLayout(host);
 }
 
 }  // namespace vorlan

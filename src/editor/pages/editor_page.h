@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QBoxLayout;
 class QVBoxLayout;
 
 namespace vorlan {
@@ -27,8 +28,9 @@ public:
     bool ReducedTriggerPanel() const { return reducedTriggerPanel_; }
 
 protected:
-    // Pages that host the trigger panel reserve its place with this.
-    void ReserveTriggerPanel(QVBoxLayout* host, bool reduced);
+    // Pages that host the trigger panel reserve its place with this: below the page's own
+    // controls, or inside `within` when given.
+    void ReserveTriggerPanel(QVBoxLayout* host, bool reduced, QBoxLayout* within = nullptr);
     // The layout the page's own controls go into, above the trigger panel's place.
     QVBoxLayout* Content() const { return content_; }
 

@@ -33,8 +33,14 @@ MessagesPage::MessagesPage(QWidget* parent)
     msgStrList_->setObjectName("MsgStrList");
     SetUpRowListView(*msgStrList_);
     msgStrList_->setContextMenuPolicy(Qt::CustomContextMenu);
-    Content()->addWidget(msgStrList_, 1);
-    ReserveTriggerPanel(new QVBoxLayout, false);
+    // The list on the left, the current message's fields and its triggers beside it.
+    auto* row = new QHBoxLayout;
+    row->addWidget(msgStrList_, 1);
+    auto* fields = new QVBoxLayout;
+    fields->addStretch();
+    row->addLayout(fields, 1);
+    Content()->addLayout(row, 1);
+    ReserveTriggerPanel(new QVBoxLayout, false, fields);
 }
 
 GlobalGoalsPage::GlobalGoalsPage(QWidget* parent)
