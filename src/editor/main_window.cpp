@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QSplitter>
+#include <QStringDecoder>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -265,7 +266,13 @@ void TForm1::ShowWarning(const std::string& text) {
 }
 
 void TForm1::SetCaption(const std::string& caption) {
-    setWindowTitle(QString::fromStdString(caption));
+    // The caption joins a file name (UTF-8 on this system) and the mission's title (one byte
+    // per character); a title that is not UTF-8 is shown byte for byte.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(QByteArray::fromStdString(caption));
+    setWindowTitle(utf8.hasError()
+                       ? QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()))
+                       : text);
 }
 
 void TForm1::SaveEnabledChanged(bool enabled) {

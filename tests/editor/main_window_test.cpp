@@ -127,6 +127,10 @@ TEST_F(MainWindowTest, StartUpChoicesAndTheFormatTheyLeave) {
     EXPECT_EQ(Sess().CurrentMission().FlightGroups.size(), 5u);
     EXPECT_EQ(shipList->model()->rowCount(), 5);
     EXPECT_TRUE(window->windowTitle().startsWith(" Vorlan beta 0.35se - (last.tie) - "));
+
+    // A title in the mission's one-byte characters shows as those characters.
+    static_cast<MissionUi&>(*window).SetCaption(" Vorlan - (last.tie) - Caf\xe9");
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(" Vorlan - (last.tie) - Caf\u00e9"));
 }
 
 TEST_F(MainWindowTest, CommandLineJoinsTwoArgumentsAndSkipsTheChoice) {
