@@ -118,6 +118,9 @@ private:
     bool RunPreferences();
 
     bool HandleWindowKey(QKeyEvent* key);
+    void MoveSelection(MoveDirection direction);
+    int CurrentShipRow() const;
+    int CurrentMessageRow() const;
     int OuterPage() const;
     EditorPage* InnerPage() const;
     void OuterPageChanged(int index);

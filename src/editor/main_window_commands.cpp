@@ -21,13 +21,17 @@
 #include "text/message_rows.h"
 
 namespace vorlan {
-namespace {
 
-int FocusedRow(const QListView& view, int fallback) {
-    return view.currentIndex().isValid() ? view.currentIndex().row() : fallback;
+// The list's focused row, which the list operations take as the current entry.
+int TForm1::CurrentShipRow() const {
+    return shipList_->currentIndex().isValid() ? shipList_->currentIndex().row()
+                                               : session_.Select.CurrentFGIndex;
 }
 
-}  // namespace
+int TForm1::CurrentMessageRow() const {
+    return msgStrList_->currentIndex().isValid() ? msgStrList_->currentIndex().row()
+                                                 : session_.Select.CurrentMessageIndex;
+}
 
 void TForm1::ConnectCommands() {
     const MainToolbar& t = toolbar_;
@@ -155,16 +159,14 @@ void TForm1::DeleteFGOrMessage() {
                                         ConfirmButtons::YesNo) != Answer::Yes) {
             return;
         }
-        ApplyFGChange(DeleteSelectedFGs(session_, SelectedRows(*shipList_),
-                                        FocusedRow(*shipList_, session_.Select.CurrentFGIndex)));
+        ApplyFGChange(DeleteSelectedFGs(session_, SelectedRows(*shipList_), CurrentShipRow()));
     } else if (OuterPage() == kMessagesPage && !session_.CurrentMission().Messages.empty()) {
         if (confirm && dialogs_.Confirm("Delete all selected Messages - Are You Sure?",
                                         ConfirmButtons::YesNo) != Answer::Yes) {
             return;
         }
-        ApplyMessageChange(
-            DeleteSelectedMessages(session_, session_.VoiceList, SelectedRows(*msgStrList_),
-                                   FocusedRow(*msgStrList_, session_.Select.CurrentMessageIndex)));
+        ApplyMessageChange(DeleteSelectedMessages(session_, session_.VoiceList,
+                                                  SelectedRows(*msgStrList_), CurrentMessageRow()));
     }
 }
 
@@ -174,43 +176,37 @@ void TForm1::CutFG() {
     }
     if (dialogs_.Confirm("Cut this Flight Group. Are You Sure?", ConfirmButtons::YesNo) ==
         Answer::Yes) {
-        ApplyFGChange(vorlan::CutFG(session_, SelectedRows(*shipList_),
-                                    FocusedRow(*shipList_, session_.Select.CurrentFGIndex)));
+        ApplyFGChange(vorlan::CutFG(session_, SelectedRows(*shipList_), CurrentShipRow()));
     }
 }
 
 void TForm1::CopyFG() {
     if (OuterPage() == kFlightGroupsPage) {
-        vorlan::CopyFG(session_, FocusedRow(*shipList_, session_.Select.CurrentFGIndex));
+        vorlan::CopyFG(session_, CurrentShipRow());
     }
 }
 
 void TForm1::PasteFG() {
     if (OuterPage() == kFlightGroupsPage) {
-        ApplyFGChange(vorlan::PasteFG(session_, SelectedRows(*shipList_),
-                                      FocusedRow(*shipList_, session_.Select.CurrentFGIndex)));
+        ApplyFGChange(vorlan::PasteFG(session_, SelectedRows(*shipList_), CurrentShipRow()));
     }
 }
 
 void TForm1::MoveUp() {
-    if (OuterPage() == kFlightGroupsPage) {
-        ApplyFGChange(MoveSelectedFGs(session_, MoveDirection::Up, SelectedRows(*shipList_),
-                                      FocusedRow(*shipList_, session_.Select.CurrentFGIndex)));
-    } else if (OuterPage() == kMessagesPage) {
-        ApplyMessageChange(MoveSelectedMessages(
-            session_, session_.VoiceList, MoveDirection::Up, SelectedRows(*msgStrList_),
-            FocusedRow(*msgStrList_, session_.Select.CurrentMessageIndex)));
-    }
+    MoveSelection(MoveDirection::Up);
 }
 
 void TForm1::MoveDown() {
+    MoveSelection(MoveDirection::Down);
+}
+
+void TForm1::MoveSelection(MoveDirection direction) {
     if (OuterPage() == kFlightGroupsPage) {
-        ApplyFGChange(MoveSelectedFGs(session_, MoveDirection::Down, SelectedRows(*shipList_),
-                                      FocusedRow(*shipList_, session_.Select.CurrentFGIndex)));
+        ApplyFGChange(
+            MoveSelectedFGs(session_, direction, SelectedRows(*shipList_), CurrentShipRow()));
     } else if (OuterPage() == kMessagesPage) {
-        ApplyMessageChange(MoveSelectedMessages(
-            session_, session_.VoiceList, MoveDirection::Down, SelectedRows(*msgStrList_),
-            FocusedRow(*msgStrList_, session_.Select.CurrentMessageIndex)));
+        ApplyMessageChange(MoveSelectedMessages(session_, session_.VoiceList, direction,
+                                                SelectedRows(*msgStrList_), CurrentMessageRow()));
     }
 }
 

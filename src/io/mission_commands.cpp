@@ -1,12 +1,12 @@
 #include "io/mission_commands.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "io/load_mission.h"
 #include "io/write_mission.h"
 #include "model/new_mission.h"
+#include "settings/settings_file.h"
 
 namespace vorlan {
 namespace {
@@ -32,8 +32,7 @@ std::string DialogStartDirectory(const std::string& directory) {
     if (!directory.empty() && std::filesystem::is_directory(directory, error)) {
         return directory;
     }
-    const char* home = std::getenv("HOME");
-    return home != nullptr ? home : "/";
+    return UserHomeDirectory();
 }
 
 bool OfferToSaveChanges(Session& session, UserDialogs& dialogs) {

@@ -11,6 +11,7 @@
 
 #include "io/atomic_file.h"
 #include "model/caption.h"
+#include "settings/settings_file.h"
 
 namespace vorlan {
 namespace {
@@ -37,16 +38,6 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
 }
 
 }  // namespace
-
-std::string JoinPath(const std::string& directory, const std::string& name) {
-    if (directory.empty() || directory.back() == '/') {
-        return directory + name;
-    }
-    std::string path = directory;
-    path += '/';
-    path += name;
-    return path;
-}
 
 // By value: path may be one of the entries that are about to move.
 void RecentMissions::Add(std::string path) {

@@ -44,7 +44,4 @@ std::string HistorySaveMessage(HistorySaveResult result);
 // The lines of the backdrop list in directory; nothing when the file is not there.
 std::optional<std::vector<std::string>> LoadBackdropNames(const std::string& directory);
 
-// Path of a file in a directory, with one separator between them.
-std::string JoinPath(const std::string& directory, const std::string& name);
-
 }  // namespace vorlan

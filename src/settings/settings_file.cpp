@@ -50,13 +50,6 @@ ReadResult ReadWholeFile(const std::string& path, std::string* text, std::string
     return ReadResult::Read;
 }
 
-std::string JoinPath(const std::string& directory, std::string_view name) {
-    if (!directory.empty() && directory.back() == '/') {
-        return directory + std::string(name);
-    }
-    return directory + "/" + std::string(name);
-}
-
 // An unset or empty game directory must not turn into "/BalanceOfPower" or a path relative to
 // wherever the editor was started.
 std::string PlatformDirectoryOf(const std::string& gameDirectory) {
@@ -203,6 +196,15 @@ std::string UserHomeDirectory() {
         return entry->pw_dir;
     }
     return "/";
+}
+
+std::string JoinPath(const std::string& directory, std::string_view name) {
+    std::string path = directory;
+    if (!path.empty() && path.back() != '/') {
+        path += '/';
+    }
+    path += name;
+    return path;
 }
 
 }  // namespace vorlan

@@ -2,6 +2,7 @@
 // Reading and writing the settings file "Vorlan.ini".
 
 #include <string>
+#include <string_view>
 
 #include "settings/settings.h"
 
@@ -13,6 +14,9 @@ std::string SettingsFilePath();
 
 // $HOME, or the password database's entry when it is unset.
 std::string UserHomeDirectory();
+
+// Path of a file in a directory, with one separator between them.
+std::string JoinPath(const std::string& directory, std::string_view name);
 
 // Reads every key into *settings; a missing file or key gives the key's default.
 // Also derives the platform directory and resets "Open program with" to the choice box.
