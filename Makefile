@@ -4,7 +4,8 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build build-asan run screenshots first-frame test test-release test-asan bench fuzz format clean
+.PHONY: all deps build build-asan run screenshots first-frame check test test-release test-asan bench fuzz \
+        format clean
 
 all: build
 
@@ -40,7 +41,11 @@ run: build
 screenshots: build
 	tools/screenshots.sh $(BUILD)/src/app/vorlan $(BUILD)/screenshots
 
-test: test-release test-asan
+# Folder includes follow the layer order and every source file is formatted.
+check: deps
+	tools/check_layers.sh
+
+test: check test-release test-asan
 
 test-release: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -26,11 +26,11 @@
 
 #include "io/load_mission.h"
 #include "io/write_mission.h"
-#include "model/session.h"
 #include "ops/fg_delete.h"
 #include "ops/fg_move.h"
 #include "ops/fg_reference_places.h"
 #include "ops/fg_renumber.h"
+#include "session/session.h"
 #include "support/mission_factory.h"
 #include "support/recording_ui.h"
 #include "support/temp_dir.h"
@@ -311,7 +311,7 @@ void RebuildFlightGroupRows(benchmark::State& state) {
     }
     ListRows list;
     for (auto _ : state) {
-        RebuildFlightGroupList(fixture->Loaded, list);
+        RebuildFlightGroupList(fixture->Loaded.CurrentMission(), fixture->Loaded.Vocab, list);
         benchmark::DoNotOptimize(list.Rows.data());
         benchmark::ClobberMemory();
     }
@@ -326,7 +326,7 @@ void DumpWholeMission(benchmark::State& state) {
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::ostringstream out;
-        DumpMission(fixture->Loaded, out);
+        DumpMission(fixture->Loaded.CurrentMission(), fixture->Loaded.Vocab, out);
         bytes = out.str().size();
         benchmark::DoNotOptimize(bytes);
     }

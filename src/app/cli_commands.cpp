@@ -8,15 +8,15 @@
 #include "app/cli_ui.h"
 #include "io/load_mission.h"
 #include "io/write_mission.h"
-#include "model/new_mission.h"
-#include "model/session.h"
+#include "session/new_mission.h"
+#include "session/session.h"
 #include "settings/settings_file.h"
 #include "text/mission_dump.h"
 
 namespace vorlan {
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kCommands =
     "Usage: vorlan-cli COMMAND ARGUMENTS\n"
     "\n"
     "Commands:\n"
@@ -26,15 +26,16 @@ constexpr const char* kUsage =
     "  dump FILE                     every flight group, message and goal as text, one per line\n"
     "  edit IN OUT OP...             apply the operations in order, then save as OUT\n"
     "  --help                        this text\n"
-    "\n"
-    "Edit operations (LIST: 0-based indices separated by commas; the first is the current row):\n"
-    "  delete-fgs LIST   move-fgs up|down LIST   new-fg   copy-fg N   paste-fg\n"
-    "  add-msg   delete-msgs LIST   move-msgs up|down LIST\n"
-    "\n"
-    "Settings are read from the editor's settings file.\n";
+    "\n";
+
+// The edit operations and fields come from their tables, so the text never falls behind them.
+std::string UsageText() {
+    return kCommands + EditOperationsHelp() +
+           "\nSettings are read from the editor's settings file.\n";
+}
 
 int Usage(std::ostream& err, const std::string& problem) {
-    err << "vorlan-cli: " << problem << "\n\n" << kUsage;
+    err << "vorlan-cli: " << problem << "\n\n" << UsageText();
     return kExitUsage;
 }
 
@@ -62,7 +63,7 @@ int Dump(Session& session, const std::string& path, std::ostream& out) {
     if (!Load(session, path)) {
         return kExitFailure;
     }
-    DumpMission(session, out);
+    DumpMission(session.CurrentMission(), session.Vocab, out);
     return kExitSuccess;
 }
 
@@ -98,7 +99,7 @@ int Resave(Session& session, const std::string& in, const std::string& out) {
 
 // Everything on the command line is checked before IN is read, and OUT is written only when
 // every operation applied: a script never gets a half-edited mission.
-int Edit(Session& session, const std::vector<std::string>& args, std::ostream& err) {
+int RunEdit(Session& session, const std::vector<std::string>& args, std::ostream& err) {
     std::vector<EditOp> ops;
     EditProblem problem;
     if (!ParseEditOps({args.begin() + 3, args.end()}, ops, problem)) {
@@ -128,7 +129,7 @@ int RunCli(const std::vector<std::string>& args, const std::string& settingsPath
     }
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
-        out << kUsage;
+        out << UsageText();
         return kExitSuccess;
     }
 
@@ -150,7 +151,7 @@ int RunCli(const std::vector<std::string>& args, const std::string& settingsPath
         return Resave(session, args[1], args[2]);
     }
     if (command == "edit" && args.size() >= 3) {
-        return Edit(session, args, err);
+        return RunEdit(session, args, err);
     }
     if (command == "info" || command == "resave" || command == "dump" || command == "edit") {
         return Usage(err, "wrong number of arguments for " + command);

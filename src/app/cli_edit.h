@@ -1,12 +1,13 @@
 #pragma once
 // The operations of `vorlan-cli edit`: parsed in full before the mission is loaded, then applied
-// in order to the session. OUT is written only when every one of them applied.
+// in order to the session through the edit path, as the editor's commands and controls would
+// apply them. OUT is written only when every one of them applied.
 
 #include <string>
 #include <vector>
 
-#include "model/session.h"
-#include "ops/fg_move.h"
+#include "edit/edit.h"
+#include "session/session.h"
 
 namespace vorlan {
 
@@ -17,9 +18,14 @@ struct EditOp {
     const EditOpKind* Kind = nullptr;
     // The words it came from, for messages.
     std::string Text;
-    MoveDirection Direction = MoveDirection::Up;
-    // The LIST, or the single N, as 0-based rows.
+    bool Down = false;
+    // The LIST, or the single N, as 0-based rows: the selection while the operation runs.
     std::vector<int> Rows;
+    // set-fg: the field's control and the value as that control would hand it over.
+    const ControlRule* Rule = nullptr;
+    EditValue Value;
+    // add-hyperbuoys.
+    HyperbuoyEdit Buoys;
 };
 
 struct EditProblem {
@@ -33,7 +39,11 @@ bool ParseEditOps(const std::vector<std::string>& words, std::vector<EditOp>& op
                   EditProblem& problem);
 
 // Applies ops in order. Stops at the first one that names a row the list does not have at that
-// point, returning false with the reason; the session is then half edited and must not be saved.
+// point or that the edit path refuses, returning false with the reason; the session is then
+// half edited and must not be saved.
 bool ApplyEditOps(Session& session, const std::vector<EditOp>& ops, EditProblem& problem);
+
+// The operations and the fields set-fg takes, as --help lists them.
+std::string EditOperationsHelp();
 
 }  // namespace vorlan

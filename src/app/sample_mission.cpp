@@ -5,10 +5,10 @@
 
 #include "app/cli_ui.h"
 #include "io/write_mission.h"
-#include "model/new_mission.h"
-#include "model/session.h"
 #include "ops/fg_create.h"
 #include "ops/message_ops.h"
+#include "session/new_mission.h"
+#include "session/session.h"
 
 namespace vorlan {
 

@@ -45,6 +45,7 @@ int TakeScreenshotTour(TForm1& window, const QString& directory) {
     window.ShowPreferences();
     window.ShowMissionParameters();
     window.ShowAbout();
+    window.AddHyperbuoys();
     StartUpDialog startUp(&window);
     save(startUp, "dialog-StartUp");
     TBrowseForm browse(QDir::homePath(), &window);

@@ -11,8 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "model/session.h"
-#include "model/user_dialogs.h"
+#include "session/session.h"
 
 namespace vorlan {
 namespace {
@@ -58,15 +57,15 @@ QTableWidget* MakeGrid(const char* name, QWidget* parent) {
 
 }  // namespace
 
-THeaderForm::THeaderForm(Session& session, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), session_(session), dialogs_(dialogs) {
+THeaderForm::THeaderForm(Session& session, EditSink sink, QWidget* parent)
+    : QDialog(parent), session_(session), sink_(std::move(sink)) {
     setWindowTitle("Mission Parameters");
     BuildControls();
     Fill();
 
     // Edits count as changes at once, even if the dialog is then cancelled; the flags do not.
-    // MarkModified does nothing while the controls are being filled.
-    const auto mark = [this] { session_.MarkModified(); };
+    // The edit path does nothing while the controls are being filled.
+    const auto mark = [this] { sink_(HeaderTouchedEdit{}); };
     for (QTableWidget* grid : {regionGrid_, stringGrid_}) {
         connect(grid, &QTableWidget::itemChanged, this, mark);
     }
@@ -146,7 +145,7 @@ void THeaderForm::BuildControls() {
 }
 
 void THeaderForm::Fill() {
-    session_.Status.UIReady = false;
+    const FillGuard filling(session_);
     const HeaderFields fields = ReadHeaderFields(session_.CurrentMission());
     for (int row = 0; row < kGridRows; ++row) {
         regionGrid_->item(row, 1)->setText(FromBytes(fields.RegionNames[row]));
@@ -158,7 +157,6 @@ void THeaderForm::Fill() {
     for (int i = 0; i < HeaderRec::kHeaderValues; ++i) {
         valueEdits_[i]->setText(FromBytes(fields.ValueTexts[i]));
     }
-    session_.Status.UIReady = true;
 }
 
 HeaderFields THeaderForm::ReadControls() const {
@@ -177,9 +175,7 @@ HeaderFields THeaderForm::ReadControls() const {
 }
 
 void THeaderForm::accept() {
-    if (const auto error = StoreHeaderFields(session_, ReadControls())) {
-        dialogs_.ShowError(*error);
-    }
+    sink_(HeaderEdit{ReadControls()});
     QDialog::accept();
 }
 

@@ -5,7 +5,8 @@
 #include <QDialog>
 #include <array>
 
-#include "model/header_fields.h"
+#include "edit/ui/control_binding.h"
+#include "session/header_fields.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,13 +16,12 @@ class QTableWidget;
 namespace vorlan {
 
 class Session;
-class UserDialogs;
 
 class THeaderForm : public QDialog {
     Q_OBJECT
 
 public:
-    THeaderForm(Session& session, UserDialogs& dialogs, QWidget* parent = nullptr);
+    THeaderForm(Session& session, EditSink sink, QWidget* parent = nullptr);
 
     // Stores the controls; a value that is not a number is reported and the dialog still closes.
     void accept() override;
@@ -32,7 +32,7 @@ private:
     HeaderFields ReadControls() const;
 
     Session& session_;
-    UserDialogs& dialogs_;
+    EditSink sink_;
     QTableWidget* regionGrid_ = nullptr;
     QTableWidget* stringGrid_ = nullptr;
     QComboBox* hangarBox_ = nullptr;

@@ -17,6 +17,7 @@
 #include <system_error>
 
 #include "editor/history_menus.h"
+#include "editor/hyper_form.h"
 #include "editor/modal_runner.h"
 #include "editor/pages/flight_group_pages.h"
 #include "editor/pages/outer_pages.h"
@@ -26,7 +27,7 @@
 #include "editor/window_placement.h"
 #include "io/mission_commands.h"
 #include "model/caption.h"
-#include "model/new_mission.h"
+#include "session/new_mission.h"
 #include "settings/settings_file.h"
 #include "settings/ui/preferences_flow.h"
 #include "text/flight_group_rows.h"
@@ -47,7 +48,6 @@ TForm1::TForm1(EditorEnvironment environment, QWidget* parent)
     setWindowTitle(QString(" Vorlan ") + kProgramVersion);
     // The mission's lists exist from the start; start-up replaces them with a new mission.
     ResetToNewMission(session_);
-    session_.ClearModified();
     SaveEnabledChanged(false);
     toolbar_.ShowMap->setEnabled(false);
 }
@@ -74,7 +74,12 @@ void TForm1::BuildWindow() {
     SetUpRowListView(*shipList_);
     shipList_->setContextMenuPolicy(Qt::CustomContextMenu);
     shipModel_ = new RowListModel(
-        shipRows_, [this](int row) { return FlightGroupRowColor(session_, row); }, this);
+        shipRows_,
+        [this](int row) {
+            return FlightGroupRowColor(session_.CurrentMission(), session_.RunningSettings.Blacken,
+                                       session_.Select.CurrentOrderRegion, row);
+        },
+        this);
     shipList_->setModel(shipModel_);
     fgPages_ = new QTabWidget(splitter);
     fgPages_->setObjectName("FGPages");
@@ -90,6 +95,7 @@ void TForm1::BuildWindow() {
     };
     for (const auto& [page, title] : innerPages) {
         fgPages_->addTab(page, title);
+        page->SetEditSink([this](const vorlan::Edit& edit) { Edit(edit); });
     }
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
@@ -143,8 +149,8 @@ void TForm1::BuildContextMenus() {
     shipListPopUp_->addAction("Move &up", this, &TForm1::MoveUp);
     shipListPopUp_->addAction("&Move down", this, &TForm1::MoveDown);
     shipListPopUp_->addSeparator();
-    // The generator arrives with its own dialog.
-    shipListPopUp_->addAction("Add Hyperbuoys...")->setEnabled(false);
+    shipListPopUp_->addAction("Add Hyperbuoys...", this, &TForm1::AddHyperbuoys)
+        ->setObjectName("AddHyperbuoys1");
 
     msgListPopUp_ = new QMenu(this);
     msgListPopUp_->setObjectName("MsgListPopUp");
@@ -235,9 +241,13 @@ void TForm1::ReadStartUpSettings() {
 bool TForm1::RunPreferences() {
     const bool accepted =
         RunPreferencesDialog(session_, dialogs_, runner_, environment_.SettingsPath, this);
-    // Ghosting and the history captions follow settings the dialog may have changed.
+    // Ghosting, the history captions and the pages' auto-link box follow settings the dialog
+    // may have changed.
     RedrawFlightGroupList();
     HistoryChanged();
+    if (startUpDone_) {
+        fillFlightGroupPage();
+    }
     return accepted;
 }
 
@@ -285,23 +295,14 @@ void TForm1::DebriefingsShown(bool shown) {
 }
 
 void TForm1::MissionReplaced() {
-    const auto onlyFirst = [](std::size_t count, int current) {
-        std::vector<bool> selected(count, false);
-        if (current >= 0 && static_cast<std::size_t>(current) < count) {
-            selected[static_cast<std::size_t>(current)] = true;
-        }
-        return selected;
-    };
-    const Mission& mission = session_.CurrentMission();
-    shipRows_.Selected = onlyFirst(mission.FlightGroups.size(), session_.Select.CurrentFGIndex);
     RefreshShipList();
-    messageRows_.Selected = onlyFirst(mission.Messages.size(), session_.Select.CurrentMessageIndex);
     RebuildMessageRows();
     ShowRegionAndOrderSelectors();
-    session_.Status.UIReady = false;
-    descriptionPage_->fill(session_);
-    debriefingsPage_->fill(session_);
-    session_.Status.UIReady = true;
+    {
+        const FillGuard filling(session_);
+        descriptionPage_->fill(session_);
+        debriefingsPage_->fill(session_);
+    }
     ShowCurrentFG();
     SaveEnabledChanged(session_.IsModified());
 }

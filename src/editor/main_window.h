@@ -5,15 +5,17 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "edit/edit.h"
 #include "editor/main_toolbar.h"
 #include "model/mission_ui.h"
-#include "model/session.h"
 #include "model/user_dialogs.h"
-#include "ops/fg_list_change.h"
-#include "ops/message_ops.h"
+#include "ops/block_move.h"
+#include "session/session.h"
 #include "text/list_rows.h"
 
 class QLabel;
@@ -72,6 +74,7 @@ public:
     void ShowPreferences();
     void ShowMissionParameters();
     void ShowAbout();
+    void AddHyperbuoys();
     void SelectRegion(int region);
     void SelectOrder(int order);
     // Rebuilds the flight group rows and repaints the list.
@@ -79,6 +82,11 @@ public:
 
     // The selected flight groups, in list order: the set the page handlers write to.
     std::vector<int> SelectedFlightGroups() const;
+
+    // Applies one edit through the core and shows what it changed.
+    void Edit(const vorlan::Edit& edit);
+    // Shows what an edit changed: lists, pages, warnings, the Save button.
+    void Apply(const EditResult& result);
 
     // Selection and page filling.
     void ShipListClick();
@@ -119,6 +127,8 @@ private:
 
     bool HandleWindowKey(QKeyEvent* key);
     void MoveSelection(MoveDirection direction);
+    void EditMessageList(MessageListCommand command);
+    void RefreshShownPage(std::span<const std::string_view> controls);
     int CurrentShipRow() const;
     int CurrentMessageRow() const;
     int OuterPage() const;
@@ -128,8 +138,6 @@ private:
     void LeaveOuterPage(int page);
     void PlaceTriggerPanel();
 
-    void ApplyFGChange(const FGListChange& change);
-    void ApplyMessageChange(const MessageListChange& change);
     void RefreshShipList();
     void RebuildMessageRows();
     void ShowCurrentFG();

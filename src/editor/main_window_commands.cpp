@@ -9,15 +9,13 @@
 
 #include "editor/about_box.h"
 #include "editor/header_form.h"
+#include "editor/hyper_form.h"
 #include "editor/main_window.h"
 #include "editor/modal_runner.h"
 #include "editor/pages/outer_pages.h"
 #include "editor/row_list_model.h"
 #include "io/mission_commands.h"
 #include "ops/fg_clipboard.h"
-#include "ops/fg_create.h"
-#include "ops/fg_delete.h"
-#include "ops/fg_move.h"
 #include "text/message_rows.h"
 
 namespace vorlan {
@@ -59,6 +57,14 @@ void TForm1::ConnectCommands() {
             ShipListClick();
         }
     });
+    // The selection belongs to the session: edits write to the rows it holds.
+    connect(shipList_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!syncingShipList_) {
+            session_.Select.SelectedFGs = SelectedRows(*shipList_);
+        }
+    });
+    connect(msgStrList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { session_.Select.SelectedMessages = SelectedRows(*msgStrList_); });
     // The window sees every key before the control that has the focus.
     qApp->installEventFilter(this);
 }
@@ -144,11 +150,21 @@ void TForm1::Reopen(int entry) {
     }
 }
 
+void TForm1::Edit(const vorlan::Edit& edit) {
+    Apply(ApplyEdit(session_, edit));
+}
+
+void TForm1::EditMessageList(MessageListCommand command) {
+    // The message page's list is the one place the current message is chosen.
+    session_.Select.CurrentMessageIndex = CurrentMessageRow();
+    Edit(MessageListEdit{command});
+}
+
 void TForm1::NewFGOrMessage() {
     if (OuterPage() == kFlightGroupsPage) {
-        ApplyFGChange(NewFG(session_));
+        Edit(FGListEdit{FGListCommand::New});
     } else if (OuterPage() == kMessagesPage) {
-        ApplyMessageChange(AddMessage(session_, session_.VoiceList));
+        EditMessageList(MessageListCommand::Add);
     }
 }
 
@@ -159,14 +175,13 @@ void TForm1::DeleteFGOrMessage() {
                                         ConfirmButtons::YesNo) != Answer::Yes) {
             return;
         }
-        ApplyFGChange(DeleteSelectedFGs(session_, SelectedRows(*shipList_), CurrentShipRow()));
+        Edit(FGListEdit{FGListCommand::Delete});
     } else if (OuterPage() == kMessagesPage && !session_.CurrentMission().Messages.empty()) {
         if (confirm && dialogs_.Confirm("Delete all selected Messages - Are You Sure?",
                                         ConfirmButtons::YesNo) != Answer::Yes) {
             return;
         }
-        ApplyMessageChange(DeleteSelectedMessages(session_, session_.VoiceList,
-                                                  SelectedRows(*msgStrList_), CurrentMessageRow()));
+        EditMessageList(MessageListCommand::Delete);
     }
 }
 
@@ -176,7 +191,7 @@ void TForm1::CutFG() {
     }
     if (dialogs_.Confirm("Cut this Flight Group. Are You Sure?", ConfirmButtons::YesNo) ==
         Answer::Yes) {
-        ApplyFGChange(vorlan::CutFG(session_, SelectedRows(*shipList_), CurrentShipRow()));
+        Edit(FGListEdit{FGListCommand::Cut});
     }
 }
 
@@ -188,7 +203,7 @@ void TForm1::CopyFG() {
 
 void TForm1::PasteFG() {
     if (OuterPage() == kFlightGroupsPage) {
-        ApplyFGChange(vorlan::PasteFG(session_, SelectedRows(*shipList_), CurrentShipRow()));
+        Edit(FGListEdit{FGListCommand::Paste});
     }
 }
 
@@ -201,57 +216,67 @@ void TForm1::MoveDown() {
 }
 
 void TForm1::MoveSelection(MoveDirection direction) {
+    const bool up = direction == MoveDirection::Up;
     if (OuterPage() == kFlightGroupsPage) {
-        ApplyFGChange(
-            MoveSelectedFGs(session_, direction, SelectedRows(*shipList_), CurrentShipRow()));
+        Edit(FGListEdit{up ? FGListCommand::MoveUp : FGListCommand::MoveDown});
     } else if (OuterPage() == kMessagesPage) {
-        ApplyMessageChange(MoveSelectedMessages(session_, session_.VoiceList, direction,
-                                                SelectedRows(*msgStrList_), CurrentMessageRow()));
+        EditMessageList(up ? MessageListCommand::MoveUp : MessageListCommand::MoveDown);
     }
 }
 
-void TForm1::ApplyFGChange(const FGListChange& change) {
-    if (!change.Changed) {
+void TForm1::Apply(const EditResult& result) {
+    if (!result.Error.empty()) {
+        dialogs_.ShowError(result.Error);
+    }
+    if (!result.Changed) {
         return;
     }
-    shipRows_.Selected = change.Selected;
-    if (change.RebuildFGList) {
+    if (result.RebuildFGList) {
         RefreshShipList();
     }
-    if (change.ShowCurrentFG) {
-        // Showing the flight group keeps the mark the operation itself made.
-        const bool fgModified = session_.Status.FGModified;
+    if (result.RebuildMessageList) {
+        RebuildMessageRows();
+    }
+    if (result.ShowCurrentFG || result.ReferencesRenumbered) {
+        // Renumbered references change the sentences the page shows.
         ShowCurrentFG();
-        session_.Status.FGModified = fgModified;
     } else {
-        ShowFGInfo();
+        if (!result.RefreshControls.empty()) {
+            RefreshShownPage(result.RefreshControls);
+        }
+        if (result.RefreshFGInfo) {
+            ShowFGInfo();
+        }
+    }
+    if (result.ShowCurrentMessage) {
+        const FillGuard filling(session_);
+        messagesPage_->fill(session_);
+    }
+    if (result.ShowFirstTrigger) {
+        highlightTriggerLabel(1);
     }
     SaveEnabledChanged(session_.IsModified());
+    for (const std::string& warning : result.Warnings) {
+        dialogs_.ShowWarning(warning);
+    }
+}
+
+void TForm1::RefreshShownPage(std::span<const std::string_view> controls) {
+    EditorPage* page = OuterPage() == kFlightGroupsPage
+                           ? InnerPage()
+                           : qobject_cast<EditorPage*>(overallPages_->currentWidget());
+    if (page != nullptr && session_.CurrentFG() != nullptr) {
+        const FillGuard filling(session_);
+        page->Refresh(session_, controls);
+    }
 }
 
 void TForm1::RebuildMessageRows() {
     RebuildMessageList(session_.CurrentMission(), messageRows_);
+    messageRows_.Selected = session_.Select.SelectedMessages;
+    messageRows_.Selected.resize(messageRows_.Rows.size(), false);
     messageModel_->Refresh();
     ShowSelection(*msgStrList_, messageRows_.Selected, session_.Select.CurrentMessageIndex);
-}
-
-void TForm1::ApplyMessageChange(const MessageListChange& change) {
-    if (!change.Changed) {
-        return;
-    }
-    messageRows_.Selected = change.Selected;
-    if (change.RebuildMessageList) {
-        RebuildMessageRows();
-    }
-    if (change.ShowCurrentMessage) {
-        session_.Status.UIReady = false;
-        messagesPage_->fill(session_);
-        session_.Status.UIReady = true;
-    }
-    if (change.ShowFirstTrigger) {
-        highlightTriggerLabel(1);
-    }
-    SaveEnabledChanged(session_.IsModified());
 }
 
 void TForm1::ShowPreferences() {
@@ -259,7 +284,14 @@ void TForm1::ShowPreferences() {
 }
 
 void TForm1::ShowMissionParameters() {
-    THeaderForm form(session_, dialogs_, this);
+    THeaderForm form(
+        session_, [this](const vorlan::Edit& edit) { Edit(edit); }, this);
+    runner_.RunModal(form);
+}
+
+void TForm1::AddHyperbuoys() {
+    THyperForm form(
+        session_, [this](const vorlan::Edit& edit) { Edit(edit); }, this);
     runner_.RunModal(form);
 }
 

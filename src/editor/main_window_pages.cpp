@@ -29,7 +29,7 @@ EditorPage* TForm1::InnerPage() const {
 }
 
 std::vector<int> TForm1::SelectedFlightGroups() const {
-    const std::vector<bool> selected = SelectedRows(*shipList_);
+    const RowSelection& selected = session_.Select.SelectedFGs;
     std::vector<int> indices;
     for (std::size_t row = 0; row < selected.size(); ++row) {
         if (selected[row]) {
@@ -44,9 +44,6 @@ void TForm1::ShipListClick() {
     const int current = session_.Select.CurrentFGIndex;
     const int count = static_cast<int>(session_.CurrentMission().FlightGroups.size());
     if ((row != current && current < count) || (row == 0 && current == 0)) {
-        if (session_.Status.FGModified) {
-            session_.MarkModified();
-        }
         selectFlightGroup(true);
     }
 }
@@ -54,11 +51,10 @@ void TForm1::ShipListClick() {
 void TForm1::selectFlightGroup(bool fromList) {
     const int count = static_cast<int>(session_.CurrentMission().FlightGroups.size());
     // A file may hold no flight group at all; the index then stays 0, as a new list's does.
-    session_.Select.CurrentFGIndex = fromList && shipList_->currentIndex().isValid()
-                                         ? shipList_->currentIndex().row()
-                                         : std::max(count - 1, 0);
+    session_.MakeFGCurrent(fromList && shipList_->currentIndex().isValid()
+                               ? shipList_->currentIndex().row()
+                               : std::max(count - 1, 0));
     ShowCurrentFG();
-    session_.Status.FGModified = false;
     highlightTriggerLabel(1);
 }
 
@@ -83,13 +79,12 @@ void TForm1::ShowFGInfo() {
         ShowFlightGroupInfo(session_.CurrentMission(), session_.Select.CurrentFGIndex)));
 }
 
+// Filling never clears a modified flag: only saving, loading and New do.
 void TForm1::fillFlightGroupPage() {
-    session_.Status.UIReady = false;
+    const FillGuard filling(session_);
     if (EditorPage* page = InnerPage(); page != nullptr && session_.CurrentFG() != nullptr) {
         page->fill(session_);
     }
-    session_.Status.FGModified = false;
-    session_.Status.UIReady = true;
 }
 
 void TForm1::highlightTriggerLabel(int n) {
@@ -101,10 +96,8 @@ void TForm1::highlightOrderLabel(int n) {
 }
 
 void TForm1::InnerPageChanged(int) {
-    const bool fgModified = session_.Status.FGModified;
     PlaceTriggerPanel();
     fillFlightGroupPage();
-    session_.Status.FGModified = fgModified;
     if (const EditorPage* page = InnerPage()) {
         lastFGPage_ = page->PageNumber();
     }
@@ -112,13 +105,8 @@ void TForm1::InnerPageChanged(int) {
 
 void TForm1::LeaveOuterPage(int page) {
     if (page == kTeamsPage) {
-        // The team names may have changed; rebuilding what shows them changes nothing.
-        const bool modified = session_.Status.Modified;
-        const bool messagesModified = session_.Status.MessagesModified;
+        // The team names may have changed; rebuilding what shows them marks nothing.
         session_.Vocab.rebuildTeams(session_.CurrentMission().Teams);
-        session_.Status.Modified = modified;
-        session_.Status.MessagesModified = messagesModified;
-        SaveEnabledChanged(modified);
     }
     if (page <= kGlobalGoalsPage) {
         triggerPanel_->hide();
@@ -129,15 +117,13 @@ void TForm1::OuterPageChanged(int) {
     LeaveOuterPage(shownOuterPage_);
     const int page = OuterPage();
     shownOuterPage_ = page;
-    session_.Status.UIReady = false;
     if (page == kFlightGroupsPage) {
-        session_.Status.UIReady = true;
         fillFlightGroupPage();
     } else if (page == kMessagesPage || page == kGlobalGoalsPage) {
+        const FillGuard filling(session_);
         static_cast<EditorPage*>(overallPages_->currentWidget())->fill(session_);
         highlightTriggerLabel(1);
     }
-    session_.Status.UIReady = true;
     PlaceTriggerPanel();
     triggerPanel_->update();
 }
@@ -160,23 +146,19 @@ void TForm1::PlaceTriggerPanel() {
 }
 
 void TForm1::SelectRegion(int region) {
-    session_.Status.UIReady = false;
+    const FillGuard filling(session_);
     session_.Select.CurrentOrderRegion = region;
     // Ghosting depends on the region, so the rows repaint in their new colours.
     shipModel_->Refresh();
-    session_.Status.UIReady = true;
 }
 
 void TForm1::SelectOrder(int order) {
-    const bool fgModified = session_.Status.FGModified;
-    session_.Status.UIReady = false;
+    const FillGuard filling(session_);
     session_.Select.CurrentOrderNumber = order;
     highlightOrderLabel(order);
     if (session_.CurrentFG() != nullptr) {
         ordersPage_->fill(session_);
     }
-    session_.Status.UIReady = true;
-    session_.Status.FGModified = fgModified;
 }
 
 void TForm1::ShowRegionAndOrderSelectors() {
@@ -193,7 +175,7 @@ void TForm1::RedrawFlightGroupList() {
 }
 
 void TForm1::RefreshShipList() {
-    RebuildFlightGroupList(session_, shipRows_);
+    RebuildFlightGroupList(session_.CurrentMission(), session_.Vocab, shipRows_);
     shipModel_->Refresh();
     syncingShipList_ = true;
     ShowSelection(*shipList_, shipRows_.Selected, session_.Select.CurrentFGIndex);

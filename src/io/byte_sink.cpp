@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "io/atomic_file.h"
+#include "base/atomic_file.h"
 
 namespace vorlan {
 

@@ -9,12 +9,13 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/paths.h"
 #include "io/byte_source.h"
 #include "io/mission_format.h"
 #include "io/mission_reader.h"
 #include "io/write_mission.h"
 #include "model/caption.h"
-#include "model/new_mission.h"
+#include "session/new_mission.h"
 
 namespace vorlan {
 namespace {

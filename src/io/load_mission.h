@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/session.h"
+#include "session/session.h"
 
 namespace vorlan {
 

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/paths.h"
 #include "io/load_mission.h"
 #include "io/write_mission.h"
-#include "model/new_mission.h"
-#include "settings/settings_file.h"
+#include "session/new_mission.h"
 
 namespace vorlan {
 namespace {
@@ -14,10 +14,6 @@ namespace {
 bool IsExistingFile(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
-}
-
-std::string DirectoryOf(const std::string& path) {
-    return std::filesystem::path(path).parent_path().string();
 }
 
 bool HasOwnFile(const Session& session) {
@@ -65,9 +61,19 @@ bool SaveAsCommand(Session& session, UserDialogs& dialogs) {
         return false;
     }
     session.Status.SaveCancelled = false;
-    session.CurrentMission().MissionFileName = *path;
+    // The mission takes the new name only once the file is written: after a failure the next
+    // Save must go where the mission really lives.
+    Mission& mission = session.CurrentMission();
+    const std::string previousName = mission.MissionFileName;
+    const bool voiceListChanged = session.VoiceList.Changed;
+    mission.MissionFileName = *path;
     session.VoiceList.Changed = false;
-    return WriteMission(session, *path, true);
+    if (WriteMission(session, *path, true)) {
+        return true;
+    }
+    mission.MissionFileName = previousName;
+    session.VoiceList.Changed = voiceListChanged;
+    return false;
 }
 
 bool OpenMissionPath(Session& session, const std::string& path) {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "model/session.h"
 #include "model/user_dialogs.h"
+#include "session/session.h"
 
 namespace vorlan {
 

@@ -1,6 +1,6 @@
 #include "io/write_mission.h"
 
-#include "io/atomic_file.h"
+#include "base/atomic_file.h"
 #include "io/byte_sink.h"
 #include "io/mission_writer.h"
 #include "model/caption.h"

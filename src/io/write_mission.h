@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "io/system_calls.h"
-#include "model/session.h"
+#include "base/system_calls.h"
+#include "session/session.h"
 
 namespace vorlan {
 

@@ -1,11 +1,8 @@
 #include "model/caption.h"
 
-namespace vorlan {
+#include "base/paths.h"
 
-std::string FileNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+namespace vorlan {
 
 std::string MissionCaption(const std::string& path, const std::string& title) {
     return std::string(" Vorlan ") + kProgramVersion + " - (" + FileNameOf(path) + ") - " + title;

@@ -11,7 +11,5 @@ inline constexpr const char* kProgramVersion = "beta 0.35se";
 std::string MissionCaption(const std::string& path, const std::string& title);
 // " Vorlan <version> - [Unnamed]"
 std::string UnnamedMissionCaption();
-// The last component of a path.
-std::string FileNameOf(const std::string& path);
 
 }  // namespace vorlan

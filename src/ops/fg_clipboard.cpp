@@ -20,14 +20,14 @@ bool CopyFG(Session& session, int currentRow) {
     return true;
 }
 
-FGListChange CutFG(Session& session, const RowSelection& selected, int currentRow) {
+EditResult CutFG(Session& session, const RowSelection& selected, int currentRow) {
     if (!CopyFG(session, currentRow)) {
         return {};
     }
     return DeleteSelectedFGs(session, selected, currentRow);
 }
 
-FGListChange PasteFG(Session& session, const RowSelection& selected, int currentRow) {
+EditResult PasteFG(Session& session, const RowSelection& selected, int currentRow) {
     Mission& mission = session.CurrentMission();
     auto fg = std::make_unique<FGObject>(session.ClipboardFG);
     // Saving writes the points from the working copies, so they must agree with the record.
@@ -35,17 +35,18 @@ FGListChange PasteFG(Session& session, const RowSelection& selected, int current
     fg->AutoIFF = session.RunningSettings.AutoLink ? 1 : 0;
     mission.FlightGroups.push_back(std::move(fg));
     mission.MissionHeader.Set(HeaderRec::FGCount, mission.FlightGroups.size());
-    session.MarkFGModified();
 
-    FGListChange change;
-    change.Changed = true;
-    change.CurrentFGIndex = currentRow;
-    change.Selected.assign(mission.FlightGroups.size(), false);
+    EditResult result;
+    result.Changed = true;
+    result.Mark = ModifiedMark::FlightGroup;
+    session.Select.CurrentFGIndex = currentRow;
+    session.Select.SelectedFGs.assign(mission.FlightGroups.size(), false);
     for (std::size_t i = 0; i + 1 < mission.FlightGroups.size(); ++i) {
-        change.Selected[i] = IsRowSelected(selected, i);
+        session.Select.SelectedFGs[i] = IsRowSelected(selected, i);
     }
-    change.RebuildFGList = true;
-    return change;
+    result.RebuildFGList = true;
+    result.RefreshFGInfo = true;
+    return result;
 }
 
 }  // namespace vorlan

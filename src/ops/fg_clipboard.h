@@ -2,8 +2,8 @@
 // The one-slot flight group clipboard. It outlives loading a mission, so a flight group can be
 // carried into another mission; its references are pasted unchanged.
 
-#include "model/session.h"
 #include "ops/fg_list_change.h"
+#include "session/session.h"
 
 namespace vorlan {
 
@@ -14,9 +14,9 @@ bool CopyFG(Session& session, int currentRow);
 
 // Copies the flight group at currentRow, then deletes the selected flight groups (which may be
 // others). Asking for confirmation is the window's business.
-FGListChange CutFG(Session& session, const RowSelection& selected, int currentRow);
+EditResult CutFG(Session& session, const RowSelection& selected, int currentRow);
 
 // Appends a duplicate of the clipboard's flight group. The current row and the selection stay.
-FGListChange PasteFG(Session& session, const RowSelection& selected, int currentRow);
+EditResult PasteFG(Session& session, const RowSelection& selected, int currentRow);
 
 }  // namespace vorlan

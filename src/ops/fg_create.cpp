@@ -1,10 +1,10 @@
 #include "ops/fg_create.h"
 
-#include "model/new_mission.h"
+#include "session/new_mission.h"
 
 namespace vorlan {
 
-FGListChange NewFG(Session& session) {
+EditResult NewFG(Session& session) {
     Mission& mission = session.CurrentMission();
     mission.FlightGroups.push_back(MakeFGFromTemplate(session, mission));
     mission.MissionHeader.Set(HeaderRec::FGCount, mission.FlightGroups.size());
@@ -13,11 +13,10 @@ FGListChange NewFG(Session& session) {
     session.Select.CurrentFGIndex = last;
     session.Select.CurrentOrderRegion = 1;
     session.Select.CurrentOrderNumber = 1;
-    // Showing the new flight group clears FGModified; the addition itself then sets it.
-    session.Status.FGModified = false;
-    session.MarkFGModified();
-
-    return FGListChange::ShowingOnly(last, mission.FlightGroups.size());
+    // The flight group left keeps its edits as the mission's; the new one is marked as edited.
+    EditResult result = ShowingOnlyFG(session, last);
+    result.Mark = ModifiedMark::FlightGroup;
+    return result;
 }
 
 }  // namespace vorlan

@@ -13,13 +13,13 @@ namespace {
 
 // The reset that replaces deleting the only flight group: the record goes back to the template;
 // its goal strings and working points stay, as they are no part of the record.
-FGListChange ResetOnlyFG(Session& session, int index) {
+EditResult ResetOnlyFG(Session& session, int index) {
     Mission& mission = session.CurrentMission();
     mission.FlightGroups[static_cast<std::size_t>(index)]->Record =
         session.Template.DefaultFGRecord;
-    session.Select.CurrentFGIndex = index;
-    session.MarkModified();
-    return FGListChange::ShowingOnly(index, mission.FlightGroups.size());
+    EditResult result = ShowingOnlyFG(session, index);
+    result.Mark = ModifiedMark::Mission;
+    return result;
 }
 
 // Removes the flight groups marked in doomed, highest first, renumbering references for each,
@@ -30,7 +30,7 @@ void RemoveFGs(Mission& mission, const std::vector<bool>& doomed) {
     FGNumberMap map;
     for (std::size_t i = groups.size(); i-- > 0;) {
         if (doomed[i]) {
-            map.Then(static_cast<std::uint8_t>(i), FGRenumber::Remove);
+            map.Then(static_cast<int>(i), FGRenumber::Remove);
         }
     }
     std::size_t kept = 0;
@@ -46,10 +46,10 @@ void RemoveFGs(Mission& mission, const std::vector<bool>& doomed) {
 
 // A current row that is no flight group refuses the delete; a lone flight group is reset rather
 // than removed. Nothing when the delete must go on.
-std::optional<FGListChange> SettledWithoutRemoving(Session& session, int currentRow) {
+std::optional<EditResult> SettledWithoutRemoving(Session& session, int currentRow) {
     const std::size_t count = session.CurrentMission().FlightGroups.size();
     if (currentRow < 0 || static_cast<std::size_t>(currentRow) >= count) {
-        return FGListChange{};
+        return EditResult{};
     }
     if (count == 1) {
         return ResetOnlyFG(session, 0);
@@ -59,7 +59,7 @@ std::optional<FGListChange> SettledWithoutRemoving(Session& session, int current
 
 }  // namespace
 
-FGListChange DeleteSelectedFGs(Session& session, const RowSelection& selected, int currentRow) {
+EditResult DeleteSelectedFGs(Session& session, const RowSelection& selected, int currentRow) {
     Mission& mission = session.CurrentMission();
     const std::size_t count = mission.FlightGroups.size();
     if (auto settled = SettledWithoutRemoving(session, currentRow)) {
@@ -78,9 +78,9 @@ FGListChange DeleteSelectedFGs(Session& session, const RowSelection& selected, i
     if (doomedCount == count) {
         doomed[0] = false;
         RemoveFGs(mission, doomed);
-        FGListChange change = ResetOnlyFG(session, 0);
-        change.ReferencesRenumbered = true;
-        return change;
+        EditResult result = ResetOnlyFG(session, 0);
+        result.ReferencesRenumbered = true;
+        return result;
     }
 
     // The current index drops once per deleted flight group and, unless it was 0, rises by one
@@ -101,15 +101,14 @@ FGListChange DeleteSelectedFGs(Session& session, const RowSelection& selected, i
         current = last;
     }
 
-    session.Select.CurrentFGIndex = current;
-    session.MarkModified();
     // Every selected row is gone, so the current one is the only selected row left.
-    FGListChange change = FGListChange::ShowingOnly(current, mission.FlightGroups.size());
-    change.ReferencesRenumbered = true;
-    return change;
+    EditResult result = ShowingOnlyFG(session, current);
+    result.Mark = ModifiedMark::Mission;
+    result.ReferencesRenumbered = true;
+    return result;
 }
 
-FGListChange DeleteCurrentFG(Session& session, const RowSelection& selected, int currentRow) {
+EditResult DeleteCurrentFG(Session& session, const RowSelection& selected, int currentRow) {
     Mission& mission = session.CurrentMission();
     const std::size_t count = mission.FlightGroups.size();
     if (auto settled = SettledWithoutRemoving(session, currentRow)) {
@@ -122,22 +121,17 @@ FGListChange DeleteCurrentFG(Session& session, const RowSelection& selected, int
     RemoveFGs(mission, doomed);
     const int current = std::min(currentRow, static_cast<int>(count) - 2);
 
-    session.Select.CurrentFGIndex = current;
-    session.MarkModified();
-    FGListChange change;
-    change.Changed = true;
-    change.CurrentFGIndex = current;
+    session.MakeFGCurrent(current);
     // The other rows keep their selected state, shifted up past the removed row.
+    RowSelection kept;
     for (std::size_t i = 0; i < count; ++i) {
         if (i != removed) {
-            change.Selected.push_back(IsRowSelected(selected, i));
+            kept.push_back(IsRowSelected(selected, i));
         }
     }
-    change.Selected[static_cast<std::size_t>(current)] = true;
-    change.RebuildFGList = true;
-    change.ShowCurrentFG = true;
-    change.ReferencesRenumbered = true;
-    return change;
+    kept[static_cast<std::size_t>(current)] = true;
+    session.Select.SelectedFGs = std::move(kept);
+    return FGListRenumbered();
 }
 
 }  // namespace vorlan

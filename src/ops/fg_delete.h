@@ -2,8 +2,8 @@
 // Deleting flight groups. A mission always keeps one flight group: where a delete would remove
 // the last one, that flight group is reset to the defaults instead.
 
-#include "model/session.h"
 #include "ops/fg_list_change.h"
+#include "session/session.h"
 
 namespace vorlan {
 
@@ -12,9 +12,9 @@ namespace vorlan {
 // current entry. When the selection covers every flight group, all but the first are deleted
 // and the first is reset. With a single flight group, that one is reset. Nothing changes when
 // currentRow is not a flight group or nothing is selected.
-FGListChange DeleteSelectedFGs(Session& session, const RowSelection& selected, int currentRow);
+EditResult DeleteSelectedFGs(Session& session, const RowSelection& selected, int currentRow);
 
 // The map's delete: the flight group at currentRow alone, whatever else is selected.
-FGListChange DeleteCurrentFG(Session& session, const RowSelection& selected, int currentRow);
+EditResult DeleteCurrentFG(Session& session, const RowSelection& selected, int currentRow);
 
 }  // namespace vorlan

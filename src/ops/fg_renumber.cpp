@@ -10,9 +10,14 @@ FGNumberMap::FGNumberMap() {
     }
 }
 
-void FGNumberMap::Then(std::uint8_t index, FGRenumber op) {
+void FGNumberMap::Then(int index, FGRenumber op) {
+    constexpr int kLastNameable = 255;
+    const int reach = op == FGRenumber::Down ? index + 1 : index;
+    if (index < 0 || reach > kLastNameable) {
+        return;
+    }
     for (auto& value : to_) {
-        value = RenumberFGNumber(value, index, op);
+        value = RenumberFGNumber(value, static_cast<std::uint8_t>(index), op);
     }
 }
 

@@ -38,8 +38,10 @@ class FGNumberMap {
 public:
     FGNumberMap();
 
-    // Appends a step after those already composed.
-    void Then(std::uint8_t index, FGRenumber op);
+    // Appends a step after those already composed. A step that moves or removes a flight group
+    // past 255 changes no stored number: a one-byte reference cannot name it, and wrapping its
+    // index would corrupt references to flight group index - 256.
+    void Then(int index, FGRenumber op);
     std::uint8_t operator()(std::uint8_t n) const { return to_[n]; }
     bool IsIdentity() const;
 

@@ -15,23 +15,24 @@ void Renumber(Mission& mission, std::size_t index) {
     mission.Messages[index]->Record.Set(MsgRec::MessageNumber, index);
 }
 
-MessageListChange OnlyRowSelected(Session& session, int current) {
+EditResult OnlyRowSelected(Session& session, int current) {
     session.Select.CurrentMessageIndex = current;
-    MessageListChange change;
-    change.Changed = true;
-    change.CurrentMessageIndex = current;
-    change.Selected.assign(session.CurrentMission().Messages.size(), false);
-    if (current < static_cast<int>(change.Selected.size())) {
-        change.Selected[static_cast<std::size_t>(current)] = true;
+    RowSelection& selected = session.Select.SelectedMessages;
+    selected.assign(session.CurrentMission().Messages.size(), false);
+    if (current < static_cast<int>(selected.size())) {
+        selected[static_cast<std::size_t>(current)] = true;
     }
-    change.RebuildMessageList = true;
-    change.ShowCurrentMessage = true;
-    return change;
+    EditResult result;
+    result.Changed = true;
+    result.Mark = ModifiedMark::Mission;
+    result.RebuildMessageList = true;
+    result.ShowCurrentMessage = true;
+    return result;
 }
 
 }  // namespace
 
-MessageListChange AddMessage(Session& session, WavList& wavs) {
+EditResult AddMessage(Session& session, WavList& wavs) {
     Mission& mission = session.CurrentMission();
     wavs.AppendForNewMessage();
     if (wavs.InUse()) {
@@ -45,12 +46,11 @@ MessageListChange AddMessage(Session& session, WavList& wavs) {
     message->SentToAnyTeam = 1;
     mission.Messages.push_back(std::move(message));
     SetMessageCount(mission);
-    session.MarkModified();
     return OnlyRowSelected(session, static_cast<int>(mission.Messages.size()) - 1);
 }
 
-MessageListChange DeleteSelectedMessages(Session& session, WavList& wavs,
-                                         const RowSelection& selected, int currentRow) {
+EditResult DeleteSelectedMessages(Session& session, WavList& wavs, const RowSelection& selected,
+                                  int currentRow) {
     Mission& mission = session.CurrentMission();
     auto& messages = mission.Messages;
     const std::size_t count = messages.size();
@@ -97,13 +97,12 @@ MessageListChange DeleteSelectedMessages(Session& session, WavList& wavs,
     if (wavs.InUse()) {
         wavs.Changed = true;
     }
-    session.Status.MessagesModified = false;
-    session.MarkModified();
+    session.LeaveCurrentMessage();
     return OnlyRowSelected(session, current);
 }
 
-MessageListChange MoveSelectedMessages(Session& session, WavList& wavs, MoveDirection direction,
-                                       const RowSelection& selected, int currentRow) {
+EditResult MoveSelectedMessages(Session& session, WavList& wavs, MoveDirection direction,
+                                const RowSelection& selected, int currentRow) {
     Mission& mission = session.CurrentMission();
     auto& messages = mission.Messages;
     auto move = MoveSelectedBlock(static_cast<int>(messages.size()), direction, selected,
@@ -118,21 +117,20 @@ MessageListChange MoveSelectedMessages(Session& session, WavList& wavs, MoveDire
                                       Renumber(mission, at);
                                       Renumber(mission, static_cast<std::size_t>(j));
                                   });
-    MessageListChange change;
+    EditResult result;
     if (!move) {
-        return change;
+        return result;
     }
 
     wavs.Changed = true;
     session.Select.CurrentMessageIndex = move->Current;
-    session.MarkModified();
-    change.Changed = true;
-    change.CurrentMessageIndex = move->Current;
-    change.Selected = std::move(move->Selected);
-    change.RebuildMessageList = true;
-    change.ShowCurrentMessage = true;
-    change.ShowFirstTrigger = true;
-    return change;
+    session.Select.SelectedMessages = std::move(move->Selected);
+    result.Changed = true;
+    result.Mark = ModifiedMark::Mission;
+    result.RebuildMessageList = true;
+    result.ShowCurrentMessage = true;
+    result.ShowFirstTrigger = true;
+    return result;
 }
 
 }  // namespace vorlan

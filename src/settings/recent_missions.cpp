@@ -9,9 +9,8 @@
 #include <sstream>
 #include <system_error>
 
-#include "io/atomic_file.h"
-#include "model/caption.h"
-#include "settings/settings_file.h"
+#include "base/atomic_file.h"
+#include "base/paths.h"
 
 namespace vorlan {
 namespace {

@@ -1,8 +1,5 @@
 #include "settings/settings_file.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -12,7 +9,8 @@
 #include <span>
 #include <system_error>
 
-#include "io/atomic_file.h"
+#include "base/atomic_file.h"
+#include "base/paths.h"
 #include "settings/ini_file.h"
 
 namespace vorlan {
@@ -184,27 +182,6 @@ bool saveSettings(const Settings& settings, const std::string& path, std::string
     const std::string out = ini.Text();
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(out.data());
     return WriteFileAtomically(path, std::span(bytes, out.size()), error);
-}
-
-std::string UserHomeDirectory() {
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
-        return home;
-    }
-    const passwd* entry = ::getpwuid(::getuid());
-    if (entry != nullptr && entry->pw_dir != nullptr) {
-        return entry->pw_dir;
-    }
-    return "/";
-}
-
-std::string JoinPath(const std::string& directory, std::string_view name) {
-    std::string path = directory;
-    if (!path.empty() && path.back() != '/') {
-        path += '/';
-    }
-    path += name;
-    return path;
 }
 
 }  // namespace vorlan

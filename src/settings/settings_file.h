@@ -2,7 +2,6 @@
 // Reading and writing the settings file "Vorlan.ini".
 
 #include <string>
-#include <string_view>
 
 #include "settings/settings.h"
 
@@ -11,12 +10,6 @@ namespace vorlan {
 // $XDG_CONFIG_HOME/Vorlan/Vorlan.ini, or ~/.config/Vorlan/Vorlan.ini when it is unset, empty or
 // not an absolute path.
 std::string SettingsFilePath();
-
-// $HOME, or the password database's entry when it is unset.
-std::string UserHomeDirectory();
-
-// Path of a file in a directory, with one separator between them.
-std::string JoinPath(const std::string& directory, std::string_view name);
 
 // Reads every key into *settings; a missing file or key gives the key's default.
 // Also derives the platform directory and resets "Open program with" to the choice box.

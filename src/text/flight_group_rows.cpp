@@ -140,8 +140,7 @@ std::string FlightGroupRefName(const Vocabulary& vocab, const FGObject& fg, RowF
     return name;
 }
 
-void RebuildFlightGroupList(Session& session, ListRows& list) {
-    const Mission& mission = session.CurrentMission();
+void RebuildFlightGroupList(const Mission& mission, Vocabulary& vocab, ListRows& list) {
     const RowForm form = RowFormFor(mission.MissionPlatform);
     const std::size_t count = mission.FlightGroups.size();
     ResizeKeepingSelection(list, count);
@@ -156,10 +155,10 @@ void RebuildFlightGroupList(Session& session, ListRows& list) {
         const int unitPosition = form == RowForm::Full ? counters.Take(fg) : 0;
         std::string& row = list.Rows[i];
         row.clear();
-        AppendRow(row, session.Vocab, fg, form, unitPosition);
-        AppendRefName(refNames[i], session.Vocab, fg, form, unitPosition);
+        AppendRow(row, vocab, fg, form, unitPosition);
+        AppendRefName(refNames[i], vocab, fg, form, unitPosition);
     }
-    session.Vocab.SetFlightGroupRefNames(std::move(refNames));
+    vocab.SetFlightGroupRefNames(std::move(refNames));
 }
 
 }  // namespace vorlan

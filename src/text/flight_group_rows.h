@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/fg_object.h"
-#include "model/session.h"
+#include "model/mission.h"
 #include "text/list_rows.h"
 #include "text/vocabulary.h"
 
@@ -37,8 +37,8 @@ std::string FlightGroupRow(const Vocabulary& vocab, const FGObject& fg, RowForm 
 std::string FlightGroupRefName(const Vocabulary& vocab, const FGObject& fg, RowForm form,
                                int unitPosition);
 
-// Rebuilds the flight group rows in list and the session's FlightGroupRefNames from the current
+// Rebuilds the flight group rows in list and the vocabulary's FlightGroupRefNames from the
 // mission, keeping the selected state of every row that still exists.
-void RebuildFlightGroupList(Session& session, ListRows& list);
+void RebuildFlightGroupList(const Mission& mission, Vocabulary& vocab, ListRows& list);
 
 }  // namespace vorlan

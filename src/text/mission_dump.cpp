@@ -79,14 +79,12 @@ std::string EscapeDumpText(std::string_view text) {
     return escaped;
 }
 
-void DumpMission(Session& session, std::ostream& out) {
+void DumpMission(Mission& mission, Vocabulary& vocab, std::ostream& out) {
     ListRows groupRows;
-    RebuildFlightGroupList(session, groupRows);
-    Mission& mission = session.CurrentMission();
-    ShowFlightGroupInfo(mission, session.Select.CurrentFGIndex);
+    RebuildFlightGroupList(mission, vocab, groupRows);
+    ShowFlightGroupInfo(mission, 0);  // for the present-at-start flags; the line is not dumped
     ListRows messageRows;
     RebuildMessageList(mission, messageRows);
-    const Vocabulary& vocab = session.Vocab;
 
     LineWriter w(out);
     w.Line(std::to_string(mission.MissionPlatform), "platform");

@@ -6,13 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "model/session.h"
+#include "model/mission.h"
+#include "text/vocabulary.h"
 
 namespace vorlan {
 
-// Writes every line of the session's mission: fields separated by one TAB, the last field the
-// text. Rebuilds the flight group tables first, as the editor does when it shows a mission.
-void DumpMission(Session& session, std::ostream& out);
+// Writes every line of the mission: fields separated by one TAB, the last field the text.
+// Rebuilds the vocabulary's flight group tables and the present-at-start flags first, as the
+// editor does when it shows a mission.
+void DumpMission(Mission& mission, Vocabulary& vocab, std::ostream& out);
 
 // TAB, LF, CR and backslash as \t, \n, \r and \\, every other byte as it is, so that each item
 // stays on one line and the escaping can be undone.

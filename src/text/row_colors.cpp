@@ -58,13 +58,14 @@ RowColor FlightGroupRowColor(const FGObject& fg, bool ghostOutsideRegion, int cu
     return IFFColor(fg.Record.Get(FGRec::IFF));
 }
 
-std::optional<RowColor> FlightGroupRowColor(const Session& session, int row) {
-    const auto& flightGroups = session.CurrentMission().FlightGroups;
+std::optional<RowColor> FlightGroupRowColor(const Mission& mission, bool ghostOutsideRegion,
+                                            int currentOrderRegion, int row) {
+    const auto& flightGroups = mission.FlightGroups;
     if (row < 0 || row >= static_cast<int>(flightGroups.size())) {
         return std::nullopt;
     }
-    return FlightGroupRowColor(*flightGroups[static_cast<std::size_t>(row)],
-                               session.RunningSettings.Blacken, session.Select.CurrentOrderRegion);
+    return FlightGroupRowColor(*flightGroups[static_cast<std::size_t>(row)], ghostOutsideRegion,
+                               currentOrderRegion);
 }
 
 RowColor MessageRowColor(const MsgObject& message) {

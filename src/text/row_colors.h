@@ -8,7 +8,6 @@
 #include "model/fg_object.h"
 #include "model/mission.h"
 #include "model/mission_records.h"
-#include "model/session.h"
 
 namespace vorlan {
 
@@ -33,9 +32,10 @@ RowColor MessageColor(int colorCode);
 // A flight group row: grey when it never appears, dark grey when it starts outside the current
 // order region and ghosting is on, otherwise its IFF colour. currentOrderRegion counts from 1.
 RowColor FlightGroupRowColor(const FGObject& fg, bool ghostOutsideRegion, int currentOrderRegion);
-// The same for row `row` of the session's flight group list; none for a row past the last
-// flight group, which keeps the list's own colour.
-std::optional<RowColor> FlightGroupRowColor(const Session& session, int row);
+// The same for row `row` of the mission's flight group list; none for a row outside the list,
+// which keeps the list's own colour.
+std::optional<RowColor> FlightGroupRowColor(const Mission& mission, bool ghostOutsideRegion,
+                                            int currentOrderRegion, int row);
 
 RowColor MessageRowColor(const MsgObject& message);
 

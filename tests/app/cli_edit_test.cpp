@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/cli_commands.h"
+#include "edit/edit.h"
 #include "io/load_mission.h"
 #include "io/write_mission.h"
-#include "model/new_mission.h"
-#include "model/session.h"
+#include "session/new_mission.h"
+#include "session/session.h"
 #include "support/mission_factory.h"
 #include "support/recording_ui.h"
 #include "support/temp_dir.h"
@@ -18,9 +18,8 @@
 namespace vorlan {
 namespace {
 
-// Edits a generated mission whose flight group i is named "FGi", has its arrival mothership
-// naming itself and its departure mothership naming flight group 1, so the names in OUT show
-// where each went and whether the references followed.
+// Edits a generated mission whose flight group i is named "FGi" and whose regions are named
+// "Alpha" to "Delta", so the names in OUT show what each operation did.
 class CliEditTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -34,8 +33,10 @@ protected:
         auto& groups = session.CurrentMission().FlightGroups;
         for (std::size_t i = 0; i < groups.size(); ++i) {
             groups[i]->Record.SetText(FGRec::Name, "FG" + std::to_string(i));
-            groups[i]->Record.Set(FGRec::ArrivalMothership, i);
-            groups[i]->Record.Set(FGRec::DepartureMothership, 1);
+        }
+        const char* regions[] = {"Alpha", "Beta", "Gamma", "Delta"};
+        for (int r = 0; r < HeaderRec::kRegionNames; ++r) {
+            session.CurrentMission().MissionHeader.SetText(HeaderRec::RegionNames(r), regions[r]);
         }
         ASSERT_TRUE(WriteMission(session, in, false));
     }
@@ -47,25 +48,32 @@ protected:
         return RunCli(ops, dir.File("settings/Vorlan.ini"), ignored, err);
     }
 
-    // OUT's flight groups by name; "!" marks one whose arrival mothership no longer names its
-    // row, and "^n" gives the departure mothership when it is not 1.
-    std::string Names() {
+    // Calls f with the mission loaded from path.
+    template <class F>
+    static void WithMission(const std::string& path, F f) {
         test::RecordingUi ui;
         Session session(ui);
         ResetToNewMission(session);
-        EXPECT_TRUE(LoadMission(session, out, LoadOptions{.AllowBackup = false}));
-        const Mission& mission = session.CurrentMission();
-        EXPECT_EQ(mission.MissionHeader.Get(HeaderRec::FGCount), mission.FlightGroups.size());
-        std::string names;
-        for (std::size_t i = 0; i < mission.FlightGroups.size(); ++i) {
-            const auto& rec = mission.FlightGroups[i]->Record;
-            names += i > 0 ? " " : "";
-            names += rec.GetText(FGRec::Name);
-            names += rec.Get(FGRec::ArrivalMothership) != i ? "!" : "";
-            if (rec.Get(FGRec::DepartureMothership) != 1) {
-                names += "^";
-                names += std::to_string(rec.Get(FGRec::DepartureMothership));
+        ASSERT_TRUE(LoadMission(session, path, LoadOptions{.AllowBackup = false}));
+        f(static_cast<const Mission&>(session.CurrentMission()));
+    }
+
+    static std::vector<ByteRecord<FGRec::Tag>> Records(const std::string& path) {
+        std::vector<ByteRecord<FGRec::Tag>> records;
+        WithMission(path, [&](const Mission& mission) {
+            for (const auto& fg : mission.FlightGroups) {
+                records.push_back(fg->Record);
             }
+        });
+        return records;
+    }
+
+    // OUT's flight group names, separated by "|".
+    std::string Names() {
+        std::string names;
+        for (const auto& record : Records(out)) {
+            names += names.empty() ? "" : "|";
+            names += record.GetText(FGRec::Name);
         }
         return names;
     }
@@ -76,92 +84,126 @@ protected:
     std::ostringstream err;
 };
 
-TEST_F(CliEditTest, DeleteAndMoveCarryTheReferences) {
-    ASSERT_EQ(Edit({"delete-fgs", "3,1"}), 0) << err.str();
-    // A reference to a deleted flight group moves to the one before it.
-    EXPECT_EQ(Names(), "FG0^0 FG2^0 FG4^0");
-
-    ASSERT_EQ(Edit({"move-fgs", "up", "2,3"}), 0) << err.str();
-    EXPECT_EQ(Names(), "FG0^3 FG2^3 FG3^3 FG1^3 FG4^3");
-    ASSERT_EQ(Edit({"move-fgs", "down", "1"}), 0) << err.str();
-    EXPECT_EQ(Names(), "FG0^2 FG2^2 FG1^2 FG3^2 FG4^2");
-}
-
-TEST_F(CliEditTest, MovesTheEditorRefusesChangeNothing) {
-    const auto before = test::ReadFileBytes(in);
-    ASSERT_EQ(Edit({"move-fgs", "up", "0,2"}), 0) << err.str();
-    EXPECT_EQ(test::ReadFileBytes(out), before);
-    ASSERT_EQ(Edit({"move-fgs", "down", "4"}), 0) << err.str();
-    EXPECT_EQ(test::ReadFileBytes(out), before);
-}
-
-TEST_F(CliEditTest, OperationsApplyInTheOrderGiven) {
-    ASSERT_EQ(Edit({"move-fgs", "down", "0", "delete-fgs", "0"}), 0) << err.str();
-    // The departure motherships named FG1, moved to row 0 and deleted: 0 - 1 wraps to 255.
-    EXPECT_EQ(Names(), "FG0^255 FG2^255 FG3^255 FG4^255");
-    ASSERT_EQ(Edit({"delete-fgs", "0", "move-fgs", "down", "0"}), 0) << err.str();
-    EXPECT_EQ(Names(), "FG2 FG1 FG3 FG4");
-}
-
-TEST_F(CliEditTest, NewCopyAndPasteAppend) {
-    ASSERT_EQ(Edit({"copy-fg", "2", "new-fg", "paste-fg", "delete-fgs", "0,1"}), 0) << err.str();
-    const std::string names = Names();
-    // The pasted copy keeps its references as they were; the deletes then renumber them.
-    EXPECT_EQ(names.substr(0, 24), "FG2^255 FG3^255 FG4^255 ");
-    EXPECT_EQ(names.substr(names.size() - 9), " FG2!^255");
-    EXPECT_EQ(std::count(names.begin(), names.end(), ' '), 4);
-}
-
-TEST_F(CliEditTest, BadCommandLinesWriteNothing) {
-    const std::vector<std::pair<std::vector<std::string>, int>> cases = {
-        {{}, 2},
-        {{"frob"}, 2},
-        {{"delete-fgs"}, 2},
-        {{"delete-fgs", "1,,2"}, 2},
-        {{"delete-fgs", "-1"}, 2},
-        {{"delete-fgs", "1x"}, 2},
-        {{"delete-fgs", "99999999999"}, 2},
-        {{"move-fgs", "left", "1"}, 2},
-        {{"move-fgs", "up"}, 2},
-        {{"copy-fg", "1,2"}, 2},
-        {{"new-fg", "new-fg", "bogus"}, 2},
-        {{"delete-fgs", "5"}, 1},
-        {{"move-fgs", "up", "1,7"}, 1},
-        // Indices are checked against the list as the earlier operations left it.
-        {{"delete-fgs", "4", "copy-fg", "4"}, 1},
+// The rows given become the selection, the first the current row, one operation after the
+// other; an operation the editor would refuse changes nothing and is no failure.
+TEST_F(CliEditTest, OperationsActOnTheRowsGivenInOrder) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"delete-fgs", "3,1"}, "FG0|FG2|FG4"},
+        {{"move-fgs", "up", "2,3"}, "FG0|FG2|FG3|FG1|FG4"},
+        {{"move-fgs", "up", "0,2"}, "FG0|FG1|FG2|FG3|FG4"},
+        {{"move-fgs", "down", "0", "delete-fgs", "0"}, "FG0|FG2|FG3|FG4"},
+        {{"delete-fgs", "0", "move-fgs", "down", "0"}, "FG2|FG1|FG3|FG4"},
+        {{"copy-fg", "2", "new-fg", "paste-fg", "delete-fgs", "0,1"}, "FG2|FG3|FG4|Unnamed|FG2"},
+        {{"add-hyperbuoys", "1", "3", "add-hyperbuoys", "2", "2", "--no-entry", "delete-fgs", "0"},
+         "FG1|FG2|FG3|FG4|To Gamma|From Alpha|To Alpha|From Gamma|Beta|Beta"},
     };
-    for (const auto& [ops, status] : cases) {
-        EXPECT_EQ(Edit(ops), status) << ops.size();
-        EXPECT_FALSE(err.str().empty());
+    for (const auto& [ops, names] : cases) {
+        ASSERT_EQ(Edit(ops), 0) << err.str();
+        EXPECT_EQ(Names(), names) << ops[0];
+    }
+}
+
+// Each refusal names what was wrong: 2 for the command line, 1 for what the mission reveals.
+TEST_F(CliEditTest, RefusalsNameTheProblemAndWriteNothing) {
+    struct Case {
+        std::vector<std::string> Ops;
+        int Status;
+        const char* Named;
+    };
+    const std::vector<Case> cases = {
+        {{}, 2, "at least one operation"},
+        {{"frob"}, 2, "'frob'"},
+        {{"delete-fgs", "1,,2"}, 2, "'1,,2'"},
+        {{"delete-fgs", "-1"}, 2, "'-1'"},
+        {{"move-fgs", "left", "1"}, 2, "'left'"},
+        {{"copy-fg", "1,2"}, 2, "'1,2'"},
+        {{"set-fg", "0", "NoSuchField", "1"}, 2, "'NoSuchField'"},
+        {{"set-fg", "0", "CraftCount", "many"}, 2, "CraftCount takes a number, not 'many'"},
+        {{"set-fg", "0", "CraftCount"}, 2, "needs a value"},
+        {{"add-hyperbuoys", "0", "2"}, 2, "region '0'"},
+        {{"move-fgs", "up", "1,7"}, 1, "no flight group 7"},
+        // Rows are checked against the list as the earlier operations left it.
+        {{"delete-fgs", "4", "copy-fg", "4"}, 1, "no flight group 4; the mission has 4"},
+        {{"delete-msgs", "2"}, 1, "no message 2"},
+        // The edit path checks the value against the control, after the earlier operations.
+        {{"new-fg", "set-fg", "5", "CraftCount", "999"}, 1, "CraftCount: 999"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Edit(c.Ops), c.Status) << c.Named;
+        EXPECT_NE(err.str().find(c.Named), std::string::npos) << err.str();
     }
     EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"in.tie"}));
 
     const auto before = test::ReadFileBytes(in);
-    EXPECT_EQ(Edit({"new-fg", "delete-fgs", "6"}, in), 1);
-    EXPECT_NE(err.str().find("no flight group 6; the mission has 6"), std::string::npos);
-    EXPECT_EQ(test::ReadFileBytes(in), before);
-    EXPECT_EQ(Edit({"delete-fgs", "x"}, in), 2);
+    EXPECT_EQ(Edit({"new-fg", "set-fg", "0", "CraftCount", "999"}, in), 1);
     EXPECT_EQ(test::ReadFileBytes(in), before);
 }
 
-// Messages keep numbers equal to their positions through add, move and delete; a message's
-// text shows where it went.
-TEST_F(CliEditTest, MessageOperationsKeepNumbersInStep) {
-    ASSERT_EQ(Edit({"add-msg", "add-msg", "add-msg"}), 0) << err.str();
-    in = out;
-    out = dir.File("out2.tie");
-    ASSERT_EQ(Edit({"move-msgs", "down", "0", "delete-msgs", "0"}), 0) << err.str();
-    test::RecordingUi ui;
-    Session session(ui);
-    ResetToNewMission(session);
-    ASSERT_TRUE(LoadMission(session, out, LoadOptions{.AllowBackup = false}));
-    const Mission& mission = session.CurrentMission();
-    ASSERT_EQ(mission.Messages.size(), 4u);  // two generated, three added, one deleted
-    EXPECT_EQ(mission.MessageCount(), 4);
-    for (std::size_t i = 0; i < mission.Messages.size(); ++i) {
-        EXPECT_EQ(mission.Messages[i]->Record.Get(MsgRec::MessageNumber), i);
+// A field is written into the listed flight groups as its control would write it; no other
+// flight group changes at all.
+TEST_F(CliEditTest, SetFGWritesTheListedFlightGroupsOnly) {
+    struct Case {
+        std::vector<std::string> Ops;
+        std::vector<std::size_t> Listed;
+        std::size_t Offset;
+        std::string Bytes;
+    };
+    const std::vector<Case> cases = {
+        {{"set-fg", "3,1", "CraftCount", "7"}, {1, 3}, FGRec::CraftCount.offset, {7}},
+        {{"set-fg", "4", "Name", "A name over 19 chars"},
+         {4},
+         FGRec::Name.offset,
+         {"A name over 19 char\0", 20}},
+        {{"set-fg", "0", "CraftCount", "9", "set-fg", "0,2", "CraftCount", "8"},
+         {0, 2},
+         FGRec::CraftCount.offset,
+         {8}},
+    };
+    const auto before = Records(in);
+    for (const Case& c : cases) {
+        ASSERT_EQ(Edit(c.Ops), 0) << err.str();
+        const auto after = Records(out);
+        ASSERT_EQ(after.size(), before.size());
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            if (std::find(c.Listed.begin(), c.Listed.end(), i) == c.Listed.end()) {
+                EXPECT_EQ(after[i], before[i]) << c.Ops[1] << " FG " << i;
+                continue;
+            }
+            for (std::size_t b = 0; b < c.Bytes.size(); ++b) {
+                EXPECT_EQ(after[i].ByteAt(c.Offset + b), static_cast<std::uint8_t>(c.Bytes[b]))
+                    << c.Ops[1] << " FG " << i << " byte " << b;
+            }
+        }
     }
-    EXPECT_NE(Edit({"delete-msgs", "5"}), 0);
+}
+
+// Message rows become the message selection: [A, B] + new, move row 1 down, delete row 0.
+TEST_F(CliEditTest, MessageOperationsActOnTheRowsGiven) {
+    std::string second;
+    WithMission(in,
+                [&](const Mission& m) { second = m.Messages[1]->Record.GetText(MsgRec::Text); });
+    ASSERT_EQ(Edit({"add-msg", "move-msgs", "down", "1", "delete-msgs", "0"}), 0) << err.str();
+    WithMission(out, [&](const Mission& m) {
+        ASSERT_EQ(m.Messages.size(), 2u);
+        EXPECT_EQ(m.Messages[0]->Record.GetText(MsgRec::Text), "New Message");
+        EXPECT_EQ(m.Messages[1]->Record.GetText(MsgRec::Text), second);
+    });
+}
+
+TEST_F(CliEditTest, HelpListsEveryFieldSetFGTakes) {
+    std::ostringstream help;
+    ASSERT_EQ(RunCli({"--help"}, dir.File("settings/Vorlan.ini"), help, err), 0);
+    EXPECT_NE(help.str().find("set-fg LIST FIELD VALUE"), std::string::npos);
+    EXPECT_NE(help.str().find("add-hyperbuoys FROM TO [--no-entry]"), std::string::npos);
+    for (const auto page : AllControlRules()) {
+        for (const ControlRule& rule : page) {
+            if (!rule.Field.empty()) {
+                std::string entry(rule.Field);
+                entry += " (";
+                EXPECT_NE(help.str().find(entry), std::string::npos) << rule.Field;
+            }
+        }
+    }
 }
 
 }  // namespace

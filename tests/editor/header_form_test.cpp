@@ -9,7 +9,7 @@
 #include <QTest>
 #include <memory>
 
-#include "model/session.h"
+#include "session/session.h"
 #include "support/recording_ui.h"
 #include "support/scripted_dialogs.h"
 
@@ -23,7 +23,13 @@ protected:
         Header().Set(HeaderRec::HeaderFlag1, 1);
         Header().Set(HeaderRec::MissionType, 4);
         Header().Set(HeaderRec::HeaderValues(1), 30);
-        form_ = std::make_unique<THeaderForm>(session_, dialogs_);
+        // The window's part of the path: apply, and show a refusal.
+        form_ = std::make_unique<THeaderForm>(session_, [this](const Edit& edit) {
+            const EditResult result = ApplyEdit(session_, edit);
+            if (!result.Error.empty()) {
+                dialogs_.ShowError(result.Error);
+            }
+        });
     }
 
     ByteRecord<HeaderRec::Tag>& Header() { return session_.CurrentMission().MissionHeader; }

@@ -133,10 +133,10 @@ TEST_F(MainWindowTest, StartUpChoicesAndTheFormatTheyLeave) {
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8(" Vorlan - (last.tie) - Caf\u00e9"));
 }
 
-TEST_F(MainWindowTest, CommandLineJoinsTwoArgumentsAndSkipsTheChoice) {
+TEST_F(MainWindowTest, ACommandLineMissionSkipsTheChoice) {
     WriteSettings();
-    const std::string path = WriteMission("My Missions/a.tie", 3);
-    Start({dir.File("My"), "Missions/a.tie", "ignored"});
+    const std::string path = WriteMission("a.tie", 3);
+    Start({path});
     EXPECT_TRUE(runner.Shown.empty());
     EXPECT_EQ(Sess().CurrentMission().MissionFileName, path);
     EXPECT_EQ(Sess().History.Entries().front(), path);
@@ -160,7 +160,9 @@ TEST_F(MainWindowTest, AMissionWithoutFlightGroupsCanBeFilledAgain) {
 TEST_F(MainWindowTest, RowsTakeTheirColoursFromTheTextLayer) {
     StartWithMission(6);
     for (int row = 0; row < 6; ++row) {
-        const auto expected = FlightGroupRowColor(Sess(), row);
+        const auto expected =
+            FlightGroupRowColor(Sess().CurrentMission(), Sess().RunningSettings.Blacken,
+                                Sess().Select.CurrentOrderRegion, row);
         ASSERT_TRUE(expected.has_value());
         const QColor shown =
             shipList->model()->index(row, 0).data(Qt::ForegroundRole).value<QColor>();
@@ -255,41 +257,45 @@ TEST_F(MainWindowTest, MessagesPageCommandsActOnMessages) {
     EXPECT_EQ(messages->model()->rowCount(), 1);
 }
 
-TEST_F(MainWindowTest, ClosingAsksOnlyForChangesAndStaysWhenSaveAsIsCancelled) {
+TEST_F(MainWindowTest, ClosingStaysOpenWhenTheCloseCommandSaysSo) {
     StartWithMission(2);
-    EXPECT_TRUE(window->close());
-    EXPECT_TRUE(dialogs.Questions.empty());
-    EXPECT_TRUE(std::filesystem::exists(dir.File("EDHistry.txt")));
-
-    window->show();
-    Click("NewMissionBut");
     Click("NewFGBut");
-    dialogs.Answers = {Answer::Yes};
-    dialogs.FilesToSave = {std::nullopt};
+    dialogs.Answers = {Answer::Cancel};
     EXPECT_FALSE(window->close());
-    EXPECT_EQ(dialogs.Questions.back(), "Current Mission has been changed. Save it?");
+    dialogs.Answers = {Answer::No};
+    EXPECT_TRUE(window->close());
 }
 
-TEST_F(MainWindowTest, HistoryMenusFollowOpenedMissions) {
-    StartWithMission(1);
-    for (int i = 0; i < 10; ++i) {
-        std::string name = "m";
-        name += std::to_string(i);
-        name += ".tie";
-        dialogs.FilesToOpen.push_back(WriteMission(name, 1));
-        Click("LoadBtn");
-    }
-    const auto items = window->findChild<QMenu*>("HistPopUp")->actions();
-    ASSERT_EQ(items.size(), 9);
-    EXPECT_EQ(items[0]->text(), "&0 m9.tie");
-    EXPECT_EQ(items[8]->text(), "&8 m1.tie");
-    EXPECT_TRUE(window->findChild<QMenu*>("Reopen1")->isEnabled());
+// An edit is lost only after a question: refilling a page never clears its mark.
+TEST_F(MainWindowTest, EditsStayMarkedAcrossPageChangesUntilSaved) {
+    StartWithMission(3);
+    auto* save = window->findChild<QToolButton*>("SaveBtn");
+    auto* pages = window->findChild<QTabWidget*>("OverallPages");
+    window->Edit(ControlEdit{"ShipBox", 5});
+    EXPECT_TRUE(Sess().Status.FGModified);
+    pages->setCurrentIndex(kMessagesPage);
+    pages->setCurrentIndex(kFlightGroupsPage);
+    window->findChild<QTabWidget*>("FGPages")->setCurrentIndex(1);
+    EXPECT_TRUE(Sess().IsModified());
+    EXPECT_TRUE(save->isEnabled());
+    Click("SaveBtn");
+    EXPECT_FALSE(Sess().IsModified());
+    EXPECT_FALSE(save->isEnabled());
 
-    std::filesystem::remove(dir.File("m5.tie"));
-    items[4]->trigger();
-    EXPECT_EQ(dialogs.Errors.back(), dir.File("m5.tie") + " does not exist");
-    items[3]->trigger();
-    EXPECT_EQ(Sess().CurrentMission().MissionFileName, dir.File("m6.tie"));
+    window->Edit(ControlEdit{"NoSuchControl", 1});  // a refusal reaches the user, writes nothing
+    EXPECT_EQ(dialogs.Errors.back(), "No control named NoSuchControl");
+    EXPECT_FALSE(Sess().IsModified());
+}
+
+TEST_F(MainWindowTest, HistoryMenusReopenTheirEntries) {
+    StartWithMission(1);
+    dialogs.FilesToOpen = {WriteMission("m1.tie", 2)};
+    Click("LoadBtn");
+    const auto items = window->findChild<QMenu*>("HistPopUp")->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0]->text(), "&0 m1.tie");
+    items[1]->trigger();
+    EXPECT_EQ(Sess().CurrentMission().MissionFileName, dir.File("m.tie"));
 }
 
 TEST_F(MainWindowTest, PreferencesRecaptionTheHistory) {
@@ -313,6 +319,12 @@ TEST_F(MainWindowTest, DialogButtonsRunTheirDialogs) {
     Click("PrefBut");
     EXPECT_EQ(runner.Shown, (std::vector<QString>{"Mission Parameters", "About", "Preferences"}));
     EXPECT_FALSE(window->findChild<QToolButton*>("ShowMap")->isEnabled());
+
+    // The generator's buoys reach the list through the same edit path.
+    runner.Scripts = {test::ScriptedModalRunner::Ends(QDialog::Accepted)};
+    window->findChild<QAction*>("AddHyperbuoys1")->trigger();
+    EXPECT_EQ(shipList->model()->rowCount(), 5);
+    EXPECT_EQ(Info(), "Flight Group #1 of 5");
 }
 
 }  // namespace

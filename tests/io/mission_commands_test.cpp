@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "model/new_mission.h"
+#include "session/new_mission.h"
 #include "support/mission_factory.h"
 #include "support/recording_ui.h"
 #include "support/scripted_dialogs.h"
@@ -102,6 +102,15 @@ TEST_F(MissionCommandsTest, FailedSaveStopsTheCommandThatAskedForIt) {
     EXPECT_FALSE(NewMissionCommand(session, dialogs));
     EXPECT_EQ(ui.Errors.size(), 1u);
     EXPECT_TRUE(session.IsModified());
+
+    // A failed Save As keeps the name the mission had, so the next Save goes there.
+    const std::string named = dir.File("named.tie");
+    dialogs.FilesToSave = {named, dir.File("missing-directory/m.tie")};
+    ASSERT_TRUE(SaveAsCommand(session, dialogs));
+    session.VoiceList.Changed = true;
+    EXPECT_FALSE(SaveAsCommand(session, dialogs));
+    EXPECT_EQ(session.CurrentMission().MissionFileName, named);
+    EXPECT_TRUE(session.VoiceList.Changed);
 }
 
 TEST_F(MissionCommandsTest, NewMissionTakesTheDefaultFormat) {

@@ -4,7 +4,7 @@
 
 #include "io/load_mission.h"
 #include "io/write_mission.h"
-#include "model/new_mission.h"
+#include "session/new_mission.h"
 #include "support/mission_factory.h"
 #include "support/recording_ui.h"
 #include "support/temp_dir.h"

@@ -4,7 +4,7 @@
 
 #include "io/byte_sink.h"
 #include "io/mission_writer.h"
-#include "model/new_mission.h"
+#include "session/new_mission.h"
 #include "support/recording_ui.h"
 
 namespace vorlan {

@@ -42,9 +42,9 @@ TEST_F(FGClipboard, PasteAfterCopyFromAnotherMission) {
     EXPECT_EQ(pasted.PointY[1], -160);
     EXPECT_EQ(pasted.Record.Sub(FGRec::FilePoint(1)).Get(PointRec::X), 480);
     EXPECT_EQ(pasted.Heading, (std::array<double, 4>{0.5, 0.25, 0.0, 1.0}));
-    EXPECT_EQ(change.CurrentFGIndex, 1);
-    EXPECT_EQ(change.Selected, Rows(3, {1}));
-    EXPECT_TRUE(session.Status.FGModified);
+    EXPECT_EQ(session.Select.CurrentFGIndex, 1);
+    EXPECT_EQ(session.Select.SelectedFGs, Rows(3, {1}));
+    EXPECT_EQ(change.Mark, ModifiedMark::FlightGroup);
 }
 
 TEST_F(FGClipboard, NewGroupIsLastCurrentAndAloneSelected) {
@@ -54,11 +54,11 @@ TEST_F(FGClipboard, NewGroupIsLastCurrentAndAloneSelected) {
     const auto change = NewFG(session);
 
     EXPECT_EQ(session.CurrentMission().FGCount(), 6);
-    EXPECT_EQ(change.CurrentFGIndex, 5);
+    EXPECT_EQ(session.Select.CurrentFGIndex, 5);
     EXPECT_EQ(session.Select.CurrentFGIndex, 5);
     EXPECT_EQ(session.Select.CurrentOrderRegion, 1);
-    EXPECT_EQ(change.Selected, Rows(6, {5}));
-    EXPECT_TRUE(session.Status.FGModified);
+    EXPECT_EQ(session.Select.SelectedFGs, Rows(6, {5}));
+    EXPECT_EQ(change.Mark, ModifiedMark::FlightGroup);
 }
 
 }  // namespace

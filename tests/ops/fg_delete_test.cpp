@@ -1,4 +1,5 @@
 #include "ops/fg_delete.h"
+#include "ops/fg_move.h"
 
 #include <gtest/gtest.h>
 
@@ -20,24 +21,24 @@ TEST_F(DeleteFGs, ReferencesFollowAndTheCurrentIndexStaysInTheList) {
     EXPECT_EQ(Order(), "FG0 FG1 FG2 FG3 FG5 FG6 FG7");
     EXPECT_EQ(Rec(0).Get(FGRec::DepartureMothership), 3);
     EXPECT_EQ(session.CurrentMission().FGCount(), 7);
-    EXPECT_EQ(change.CurrentFGIndex, 4);  // the one that took the deleted one's place
-    EXPECT_EQ(change.Selected, Rows(7, {4}));
-    EXPECT_TRUE(session.Status.Modified);
+    EXPECT_EQ(session.Select.CurrentFGIndex, 4);  // the one that took the deleted one's place
+    EXPECT_EQ(session.Select.SelectedFGs, Rows(7, {4}));
+    EXPECT_EQ(change.Mark, ModifiedMark::Mission);
 
     change = DeleteSelectedFGs(session, Rows(7, {1, 3}), 3);
     EXPECT_EQ(Order(), "FG0 FG2 FG5 FG6 FG7");
-    EXPECT_EQ(change.CurrentFGIndex, 2);
+    EXPECT_EQ(session.Select.CurrentFGIndex, 2);
     EXPECT_EQ(session.Select.CurrentFGIndex, 2);
 
     change = DeleteSelectedFGs(session, Rows(5, {3, 4}), 4);  // past the new end
     EXPECT_EQ(Order(), "FG0 FG2 FG5");
-    EXPECT_EQ(change.CurrentFGIndex, 2);
-    EXPECT_EQ(change.Selected, Rows(3, {2}));
+    EXPECT_EQ(session.Select.CurrentFGIndex, 2);
+    EXPECT_EQ(session.Select.SelectedFGs, Rows(3, {2}));
 
     Rec(1).Set(FGRec::DepartureMothership, 0);
     change = DeleteSelectedFGs(session, Rows(3, {0}), 0);
     EXPECT_EQ(Order(), "FG2 FG5");
-    EXPECT_EQ(change.CurrentFGIndex, 0);
+    EXPECT_EQ(session.Select.CurrentFGIndex, 0);
     EXPECT_EQ(Rec(0).Get(FGRec::DepartureMothership), 255);
 }
 
@@ -46,12 +47,12 @@ TEST_F(DeleteFGs, DeleteCurrentRemovesOnlyTheCurrentGroup) {
     Make(5);
     auto change = DeleteCurrentFG(session, Rows(5, {0, 2, 4}), 2);
     EXPECT_EQ(Order(), "FG0 FG1 FG3 FG4");
-    EXPECT_EQ(change.CurrentFGIndex, 2);
-    EXPECT_EQ(change.Selected, Rows(4, {0, 2, 3}));
+    EXPECT_EQ(session.Select.CurrentFGIndex, 2);
+    EXPECT_EQ(session.Select.SelectedFGs, Rows(4, {0, 2, 3}));
 
     change = DeleteCurrentFG(session, Rows(4, {3}), 3);
     EXPECT_EQ(Order(), "FG0 FG1 FG3");
-    EXPECT_EQ(change.CurrentFGIndex, 2);
+    EXPECT_EQ(session.Select.CurrentFGIndex, 2);
 
     EXPECT_FALSE(DeleteCurrentFG(session, Rows(3, {1}), -1).Changed);
     EXPECT_FALSE(DeleteSelectedFGs(session, Rows(3, {1}), 3).Changed);
@@ -72,15 +73,30 @@ TEST_F(DeleteFGs, TheLastGroupLeftIsResetNotRemoved) {
     // Goal strings and working points are no part of the record.
     EXPECT_EQ(only.GoalString(0, GoalStringKind::Success), "Well done");
     EXPECT_EQ(only.PointX[1], 321);
-    EXPECT_TRUE(session.Status.Modified);
+    EXPECT_EQ(change.Mark, ModifiedMark::Mission);
 
     Make(4);
     change = DeleteSelectedFGs(session, Rows(4, {0, 1, 2, 3}), 2);
     EXPECT_EQ(Rec(0), session.Template.DefaultFGRecord);
     EXPECT_EQ(session.CurrentMission().FGCount(), 1);
-    EXPECT_EQ(change.CurrentFGIndex, 0);
     EXPECT_EQ(session.Select.CurrentFGIndex, 0);
-    EXPECT_EQ(change.Selected, Rows(1, {0}));
+    EXPECT_EQ(session.Select.CurrentFGIndex, 0);
+    EXPECT_EQ(session.Select.SelectedFGs, Rows(1, {0}));
+}
+
+// References are one byte: flight groups past 255 have none, and moving or deleting them must
+// not be taken for flight group index - 256.
+TEST_F(DeleteFGs, FlightGroupsPast255RenumberNothing) {
+    Make(302);
+    Rec(10).Set(FGRec::ArrivalMothership, 44);
+    Rec(10).Set(FGRec::DepartureMothership, 45);
+    DeleteSelectedFGs(session, Rows(302, {300}), 300);
+    MoveSelectedFGs(session, MoveDirection::Down, Rows(301, {255}), 255);
+    MoveSelectedFGs(session, MoveDirection::Up, Rows(301, {299}), 299);
+    EXPECT_EQ(Rec(10).Get(FGRec::ArrivalMothership), 44);
+    EXPECT_EQ(Rec(10).Get(FGRec::DepartureMothership), 45);
+    DeleteSelectedFGs(session, Rows(301, {20}), 20);
+    EXPECT_EQ(Rec(10).Get(FGRec::ArrivalMothership), 43);  // below 256 references still follow
 }
 
 }  // namespace

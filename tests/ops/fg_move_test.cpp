@@ -15,15 +15,14 @@ TEST_F(MoveFGs, SelectedGroupsMoveAsBlocksAndReferencesFollow) {
     Make(6);
     auto change = MoveSelectedFGs(session, MoveDirection::Up, Rows(6, {2, 3, 5}), 3);
     EXPECT_EQ(Order(), "FG0 FG2 FG3 FG1 FG5 FG4");
-    EXPECT_EQ(change.Selected, Rows(6, {1, 2, 4}));
-    EXPECT_EQ(change.CurrentFGIndex, 2);
+    EXPECT_EQ(session.Select.SelectedFGs, Rows(6, {1, 2, 4}));
     EXPECT_EQ(session.Select.CurrentFGIndex, 2);
-    EXPECT_TRUE(session.Status.Modified);
+    EXPECT_EQ(change.Mark, ModifiedMark::Mission);
 
     change = MoveSelectedFGs(session, MoveDirection::Down, Rows(6, {0, 1, 2}), 0);
     EXPECT_EQ(Order(), "FG1 FG0 FG2 FG3 FG5 FG4");
-    EXPECT_EQ(change.Selected, Rows(6, {1, 2, 3}));
-    EXPECT_EQ(change.CurrentFGIndex, 1);
+    EXPECT_EQ(session.Select.SelectedFGs, Rows(6, {1, 2, 3}));
+    EXPECT_EQ(session.Select.CurrentFGIndex, 1);
 }
 
 TEST_F(MoveFGs, RefusedAtTheEndsOfTheList) {

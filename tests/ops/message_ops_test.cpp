@@ -63,7 +63,7 @@ protected:
 TEST_F(MessageOps, AddedMessagesAreNumberedCurrentAndGetPlaceholders) {
     ResetToNewMission(session);
     auto change = AddMessage(session, wavs);
-    EXPECT_EQ(change.CurrentMessageIndex, 0);
+    EXPECT_EQ(session.Select.CurrentMessageIndex, 0);
     const MsgObject* first = session.CurrentMessage();
     EXPECT_EQ(first->Record.GetText(MsgRec::Text), "New Message");
     EXPECT_EQ(first->SentToAnyTeam, 1);
@@ -78,28 +78,28 @@ TEST_F(MessageOps, AddedMessagesAreNumberedCurrentAndGetPlaceholders) {
     EXPECT_EQ(Order(),
               "New Message/train\\dummy.wav New Message/train\\dummy.wav "
               "New Message/train\\dummy.wav");
-    EXPECT_EQ(change.CurrentMessageIndex, 2);
     EXPECT_EQ(session.Select.CurrentMessageIndex, 2);
-    EXPECT_EQ(change.Selected, Rows(3, {2}));
+    EXPECT_EQ(session.Select.CurrentMessageIndex, 2);
+    EXPECT_EQ(session.Select.SelectedMessages, Rows(3, {2}));
     EXPECT_TRUE(wavs.Changed);
-    EXPECT_TRUE(session.Status.Modified);
+    EXPECT_EQ(change.Mark, ModifiedMark::Mission);
 }
 
 TEST_F(MessageOps, MovedMessagesKeepNumbersAndVoiceEntries) {
     MakeMessages(4, 4);
     auto change = MoveSelectedMessages(session, wavs, MoveDirection::Up, Rows(4, {1, 2}), 2);
     EXPECT_EQ(Order(), "M1/w1 M2/w2 M0/w0 M3/w3");
-    EXPECT_EQ(change.Selected, Rows(4, {0, 1}));
-    EXPECT_EQ(change.CurrentMessageIndex, 1);
+    EXPECT_EQ(session.Select.SelectedMessages, Rows(4, {0, 1}));
+    EXPECT_EQ(session.Select.CurrentMessageIndex, 1);
     EXPECT_EQ(session.Select.CurrentMessageIndex, 1);
     EXPECT_TRUE(change.ShowFirstTrigger);
     EXPECT_TRUE(wavs.Changed);
-    EXPECT_TRUE(session.Status.Modified);
+    EXPECT_EQ(change.Mark, ModifiedMark::Mission);
 
     change = MoveSelectedMessages(session, wavs, MoveDirection::Down, Rows(4, {0, 2}), 1);
     EXPECT_EQ(Order(), "M2/w2 M1/w1 M3/w3 M0/w0");
-    EXPECT_EQ(change.Selected, Rows(4, {1, 3}));
-    EXPECT_EQ(change.CurrentMessageIndex, 1);  // the current row was not selected
+    EXPECT_EQ(session.Select.SelectedMessages, Rows(4, {1, 3}));
+    EXPECT_EQ(session.Select.CurrentMessageIndex, 1);  // the current row was not selected
 }
 
 TEST_F(MessageOps, VoiceEntriesPastTheSixteenthStayWhereTheyAre) {
@@ -145,15 +145,15 @@ TEST_F(MessageOps, DeleteRenumbersEveryMessageAndDropsTheirVoiceEntries) {
     session.Status.MessagesModified = true;
     auto change = DeleteSelectedMessages(session, wavs, Rows(6, {0, 2, 5}), 5);
     EXPECT_EQ(Order(), "M1/w1 M3/w3 M4");
-    EXPECT_EQ(change.CurrentMessageIndex, 2);  // past the end: the last message
-    EXPECT_EQ(change.Selected, Rows(3, {2}));
+    EXPECT_EQ(session.Select.CurrentMessageIndex, 2);  // past the end: the last message
+    EXPECT_EQ(session.Select.SelectedMessages, Rows(3, {2}));
     EXPECT_FALSE(session.Status.MessagesModified);
-    EXPECT_TRUE(session.Status.Modified);
+    EXPECT_EQ(change.Mark, ModifiedMark::Mission);
     EXPECT_TRUE(wavs.Changed);
 
     change = DeleteSelectedMessages(session, wavs, Rows(3, {0}), 1);
     EXPECT_EQ(Order(), "M3/w3 M4");
-    EXPECT_EQ(change.CurrentMessageIndex, 1);  // the current row keeps its index
+    EXPECT_EQ(session.Select.CurrentMessageIndex, 1);  // the current row keeps its index
 }
 
 TEST_F(MessageOps, DeletingEveryMessageShowsTheTemplate) {

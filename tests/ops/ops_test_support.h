@@ -7,9 +7,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "model/new_mission.h"
-#include "model/session.h"
 #include "ops/fg_list_change.h"
+#include "session/new_mission.h"
+#include "session/session.h"
 #include "support/recording_ui.h"
 
 namespace vorlan::test {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/new_mission.h"
+#include "session/new_mission.h"
 #include "support/recording_ui.h"
 #include "text/goal_rows.h"
 

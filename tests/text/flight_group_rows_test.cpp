@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/new_mission.h"
+#include "session/new_mission.h"
 #include "support/recording_ui.h"
 
 namespace vorlan {
@@ -27,7 +27,7 @@ protected:
         return groups.back()->Record;
     }
     const std::string& Row(std::size_t i) {
-        RebuildFlightGroupList(session, list);
+        RebuildFlightGroupList(session.CurrentMission(), session.Vocab, list);
         return list.Rows.at(i);
     }
     std::string RefName(std::size_t i) const {

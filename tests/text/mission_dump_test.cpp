@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "model/new_mission.h"
+#include "session/new_mission.h"
 #include "support/recording_ui.h"
 
 namespace vorlan {
@@ -25,7 +25,7 @@ protected:
 
     std::vector<std::string> Dump() {
         std::ostringstream out;
-        DumpMission(session, out);
+        DumpMission(session.CurrentMission(), session.Vocab, out);
         return Lines(out.str());
     }
 

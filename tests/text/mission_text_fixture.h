@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "model/new_mission.h"
-#include "model/session.h"
+#include "session/new_mission.h"
+#include "session/session.h"
 #include "support/recording_ui.h"
 
 namespace vorlan::test {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/new_mission.h"
-#include "support/recording_ui.h"
+#include <memory>
+#include <optional>
 
 namespace vorlan {
 namespace {
@@ -13,25 +13,32 @@ constexpr RowColor kYellow{255, 255, 0};
 constexpr RowColor kPurple{171, 87, 255};
 
 TEST(RowColors, FlightGroupRowsGreyWhenNeverAppearingOrOutsideTheRegion) {
-    test::RecordingUi ui;
-    Session session(ui);
-    ResetToNewMission(session);
-    auto& rec = session.CurrentFG()->Record;
+    Mission mission;
+    mission.FlightGroups.push_back(std::make_unique<FGObject>());
+    auto& rec = mission.FlightGroups[0]->Record;
     rec.Set(FGRec::IFF, 3);
     rec.Set(FGRec::StartPointRegion(0), 1);  // the second region
-    session.Select.CurrentOrderRegion = 2;
-    EXPECT_EQ(FlightGroupRowColor(session, 0), kYellow);
-    EXPECT_EQ(FlightGroupRowColor(session, 1), std::nullopt);
 
-    session.Select.CurrentOrderRegion = 1;
-    EXPECT_EQ(FlightGroupRowColor(session, 0), kOutsideRegionGrey);
-    session.RunningSettings.Blacken = false;
-    EXPECT_EQ(FlightGroupRowColor(session, 0), kYellow);
-
-    for (const int never : {6, 7}) {
-        rec.Set(FGRec::ArrivalDifficulty, never);
-        EXPECT_EQ(FlightGroupRowColor(*session.CurrentFG(), true, 1), kNoPartGrey);
-        EXPECT_EQ(FlightGroupRowColor(*session.CurrentFG(), false, 2), kNoPartGrey);
+    struct Case {
+        int difficulty;
+        bool ghost;
+        int region;
+        int row;
+        std::optional<RowColor> color;
+    };
+    const Case cases[] = {
+        {0, true, 2, 0, kYellow},
+        {0, true, 1, 0, kOutsideRegionGrey},
+        {0, false, 1, 0, kYellow},
+        {0, true, 2, 1, std::nullopt},  // outside the list: the list's own colour
+        {0, true, 2, -1, std::nullopt},
+        {6, true, 2, 0, kNoPartGrey},
+        {7, false, 1, 0, kNoPartGrey},
+    };
+    for (const auto& c : cases) {
+        rec.Set(FGRec::ArrivalDifficulty, c.difficulty);
+        EXPECT_EQ(FlightGroupRowColor(mission, c.ghost, c.region, c.row), c.color)
+            << c.difficulty << ' ' << c.ghost << ' ' << c.region << ' ' << c.row;
     }
 }
 

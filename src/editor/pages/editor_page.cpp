@@ -13,6 +13,10 @@ EditorPage::EditorPage(int pageNumber, const QString& objectName, QWidget* paren
 
 void EditorPage::fill(Session&) {}
 
+void EditorPage::Refresh(Session& session, std::span<const std::string_view>) {
+    fill(session);
+}
+
 void EditorPage::ReserveTriggerPanel(QVBoxLayout* host, bool reduced, QBoxLayout* within) {
     triggerHost_ = host;
     reducedTriggerPanel_ = reduced;

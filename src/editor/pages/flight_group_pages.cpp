@@ -7,15 +7,6 @@
 
 namespace vorlan {
 
-ShipPage::ShipPage(QWidget* parent)
-    : EditorPage(kShipPage, "ShipPage", parent), fgInfo_(new QLabel(this)) {
-    fgInfo_->setObjectName("FGInfo");
-    Content()->addWidget(fgInfo_);
-    Content()->addStretch();
-}
-
-OptionsPage::OptionsPage(QWidget* parent) : EditorPage(kOptionsPage, "OptionsPage", parent) {}
-
 ArrivalPage::ArrivalPage(QWidget* parent) : EditorPage(kArrivalPage, "ArrivalPage", parent) {
     Content()->addStretch();
     ReserveTriggerPanel(new QVBoxLayout, false);
@@ -26,8 +17,6 @@ DeparturePage::DeparturePage(QWidget* parent)
     Content()->addStretch();
     ReserveTriggerPanel(new QVBoxLayout, true);
 }
-
-FGGoalsPage::FGGoalsPage(QWidget* parent) : EditorPage(kFGGoalsPage, "FGGoalsPage", parent) {}
 
 OrdersPage::OrdersPage(QWidget* parent) : EditorPage(kOrdersPage, "OrdersPage", parent) {
     for (int n = 1; n <= 4; ++n) {

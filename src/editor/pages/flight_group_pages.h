@@ -4,40 +4,15 @@
 
 #include <array>
 
+#include "edit/ui/fg_goals_page.h"
+#include "edit/ui/options_page.h"
+#include "edit/ui/ship_page.h"
 #include "editor/pages/editor_page.h"
+#include "editor/pages/flight_group_page_numbers.h"
 
 class QLabel;
 
 namespace vorlan {
-
-// Inner page numbers.
-enum FlightGroupPageNumber {
-    kShipPage = 0,
-    kOptionsPage = 1,
-    kArrivalPage = 2,
-    kDeparturePage = 3,
-    kFGGoalsPage = 4,
-    kOrdersPage = 5,
-    kWaypointsPage = 6,
-    kJumpPage = 7,
-};
-
-class ShipPage : public EditorPage {
-    Q_OBJECT
-public:
-    explicit ShipPage(QWidget* parent = nullptr);
-    // The information line "Flight Group #n of m".
-    QLabel* FGInfo() const { return fgInfo_; }
-
-private:
-    QLabel* fgInfo_;
-};
-
-class OptionsPage : public EditorPage {
-    Q_OBJECT
-public:
-    explicit OptionsPage(QWidget* parent = nullptr);
-};
 
 class ArrivalPage : public EditorPage {
     Q_OBJECT
@@ -49,12 +24,6 @@ class DeparturePage : public EditorPage {
     Q_OBJECT
 public:
     explicit DeparturePage(QWidget* parent = nullptr);
-};
-
-class FGGoalsPage : public EditorPage {
-    Q_OBJECT
-public:
-    explicit FGGoalsPage(QWidget* parent = nullptr);
 };
 
 class OrdersPage : public EditorPage {

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "editor/row_list_model.h"
-#include "model/session.h"
+#include "session/session.h"
 #include "text/row_colors.h"
 
 namespace vorlan {

@@ -18,9 +18,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "model/session.h"
-#include "settings/settings_file.h"
+#include "base/paths.h"
 #include "model/user_dialogs.h"
+#include "session/session.h"
 
 namespace vorlan {
 namespace {

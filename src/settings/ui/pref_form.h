@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/preference_rules.h"
+#include "session/preference_rules.h"
 
 class QBoxLayout;
 class QCheckBox;

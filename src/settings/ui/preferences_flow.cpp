@@ -1,8 +1,8 @@
 #include "settings/ui/preferences_flow.h"
 
 #include "editor/modal_runner.h"
-#include "model/session.h"
 #include "model/user_dialogs.h"
+#include "session/session.h"
 #include "settings/settings_file.h"
 #include "settings/ui/pref_form.h"
 

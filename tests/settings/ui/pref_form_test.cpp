@@ -12,7 +12,8 @@
 #include <QTabWidget>
 #include <memory>
 
-#include "model/session.h"
+#include "base/paths.h"
+#include "session/session.h"
 #include "settings/settings_file.h"
 #include "settings/ui/preferences_flow.h"
 #include "support/recording_ui.h"

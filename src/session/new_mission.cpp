@@ -1,4 +1,4 @@
-#include "model/new_mission.h"
+#include "session/new_mission.h"
 
 #include "model/caption.h"
 
@@ -115,6 +115,18 @@ void SelectFirstItems(Session& session) {
     session.Select.CurrentTeamIndex = 0;
     session.Select.CurrentOrderRegion = 1;
     session.Select.CurrentOrderNumber = 1;
+    session.Select.CurrentGoalIndex = 0;
+    session.Select.CurrentOptionalCraftRow = 0;
+    // The first row of each list is the one selected.
+    const Mission& mission = session.CurrentMission();
+    session.Select.SelectedFGs.assign(mission.FlightGroups.size(), false);
+    session.Select.SelectedMessages.assign(mission.Messages.size(), false);
+    if (!mission.FlightGroups.empty()) {
+        session.Select.SelectedFGs[0] = true;
+    }
+    if (!mission.Messages.empty()) {
+        session.Select.SelectedMessages[0] = true;
+    }
     session.ClearModified();
     session.Status.FGModified = false;
     session.Status.MessagesModified = false;

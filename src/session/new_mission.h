@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "model/session.h"
+#include "session/session.h"
 
 namespace vorlan {
 

@@ -1,4 +1,4 @@
-#include "model/session.h"
+#include "session/session.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "model/header_fields.h"
+#include "session/header_fields.h"
 
 #include <charconv>
 #include <cstdint>
 
-#include "model/session.h"
+#include "session/session.h"
 #include "text/blank_trim.h"
 
 namespace vorlan {
@@ -47,7 +47,6 @@ std::optional<std::int32_t> ParseDecimalInt32(std::string_view text) {
 }
 
 std::optional<std::string> StoreHeaderFields(Session& session, const HeaderFields& fields) {
-    session.MarkModified();
     auto& header = session.CurrentMission().MissionHeader;
     for (int i = 0; i < HeaderRec::kRegionNames; ++i) {
         header.SetText(HeaderRec::RegionNames(i), fields.RegionNames[i]);

@@ -1,10 +1,10 @@
-#include "settings/preference_rules.h"
+#include "session/preference_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "model/session.h"
+#include "session/session.h"
 #include "support/recording_ui.h"
 
 namespace vorlan {

@@ -1,16 +1,19 @@
-// The flight group list of the editor window on a large mission: how long the list takes to show
-// the mission again after one flight group is deleted.
+// The "Flight Groups" page of the editor window on a 10,000 flight group mission, offscreen: what
+// the designer waits for when the list changes, when another flight group is picked and when one
+// change is written into every selected flight group.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QListView>
+#include <QTabWidget>
 #include <QTest>
 #include <cstdlib>
 #include <iostream>
 
 #include "app/headless_dialogs.h"
 #include "editor/main_window.h"
+#include "editor/row_list_model.h"
 #include "ops/fg_delete.h"
 #include "support/mission_factory.h"
 #include "support/temp_dir.h"
@@ -31,7 +34,7 @@ struct Editor {
         settings += dir.Path();
         settings += "\nVorlan=";
         settings += dir.Path();
-        settings += "\n[Options]\nConfirmDeletes=0\n";
+        settings += "\n[Options]\nConfirmDeletes=0\nAutoLink=1\n";
         test::WriteFileText(dir.File("Vorlan.ini"), settings);
         EditorEnvironment environment;
         environment.Dialogs = &dialogs;
@@ -45,16 +48,18 @@ struct Editor {
             std::exit(1);
         }
         list = window->findChild<QListView*>("ShipList");
+        window->findChild<QTabWidget*>("FGPages")->setCurrentIndex(0);  // "Ship"
     }
+
+    Session& Sess() { return window->EditorSession(); }
 
     // Deletes the flight group in the middle of the list through the list operation, so that
     // the timed part is the list's own work.
     void DeleteOne() {
-        Session& session = window->EditorSession();
-        const int count = static_cast<int>(session.CurrentMission().FlightGroups.size());
+        const int count = static_cast<int>(Sess().CurrentMission().FlightGroups.size());
         std::vector<bool> selected(static_cast<std::size_t>(count), false);
         selected[static_cast<std::size_t>(count / 2)] = true;
-        DeleteSelectedFGs(session, selected, count / 2);
+        DeleteSelectedFGs(Sess(), selected, count / 2);
     }
 
     test::TempDir dir;
@@ -64,14 +69,8 @@ struct Editor {
     QListView* list = nullptr;
 };
 
-Editor& TheEditor() {
-    static Editor editor;
-    return editor;
-}
-
 // Rows rebuilt, the view laid out again and painted once.
-void ShipListRefreshAfterDelete(benchmark::State& state) {
-    Editor& editor = TheEditor();
+void ShipListRefreshAfterDelete(benchmark::State& state, Editor& editor) {
     for (auto _ : state) {
         state.PauseTiming();
         editor.DeleteOne();
@@ -81,18 +80,39 @@ void ShipListRefreshAfterDelete(benchmark::State& state) {
     }
     state.counters["rows"] = editor.list->model()->rowCount();
 }
-BENCHMARK(ShipListRefreshAfterDelete)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 // The whole Delete command as the user runs it: the list operation with its renumbering of
 // every reference, then the refresh and a repaint.
-void DeleteCommandWithRefresh(benchmark::State& state) {
-    Editor& editor = TheEditor();
+void DeleteCommandWithRefresh(benchmark::State& state, Editor& editor) {
     for (auto _ : state) {
         editor.window->DeleteFGOrMessage();
         editor.list->viewport()->repaint();
     }
 }
-BENCHMARK(DeleteCommandWithRefresh)->Unit(benchmark::kMillisecond)->Iterations(100);
+
+// Clicking another row with the "Ship" page shown, until the page is filled and the window
+// painted.
+void SelectFlightGroupOnShipPage(benchmark::State& state, Editor& editor) {
+    int row = 0;
+    for (auto _ : state) {
+        row = (row + 997) % static_cast<int>(editor.Sess().CurrentMission().FlightGroups.size());
+        editor.list->setCurrentIndex(editor.list->model()->index(row, 0));
+        editor.window->repaint();
+    }
+}
+
+// One "Ship" page change written into all 10,000 selected flight groups (the craft type, with
+// its auto-link rule), the list rebuilt and painted.
+void ShipChangeOnEverySelectedFG(benchmark::State& state, Editor& editor) {
+    editor.list->selectAll();
+    int craft = 1;
+    for (auto _ : state) {
+        craft = craft == 1 ? 5 : 1;
+        editor.window->Edit(ControlEdit{"ShipBox", craft});
+        editor.list->viewport()->repaint();
+    }
+    state.counters["selected"] = static_cast<double>(editor.window->SelectedFlightGroups().size());
+}
 
 }  // namespace
 }  // namespace vorlan
@@ -103,6 +123,25 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     QApplication app(argc, argv);
+    // The window must go before the application object does.
+    vorlan::Editor editor;
+    using benchmark::RegisterBenchmark;
+    RegisterBenchmark("SelectFlightGroupOnShipPage", vorlan::SelectFlightGroupOnShipPage,
+                      std::ref(editor))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(200);
+    RegisterBenchmark("ShipChangeOnEverySelectedFG", vorlan::ShipChangeOnEverySelectedFG,
+                      std::ref(editor))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(50);
+    RegisterBenchmark("ShipListRefreshAfterDelete", vorlan::ShipListRefreshAfterDelete,
+                      std::ref(editor))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(200);
+    RegisterBenchmark("DeleteCommandWithRefresh", vorlan::DeleteCommandWithRefresh,
+                      std::ref(editor))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(100);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

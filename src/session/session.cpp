@@ -1,6 +1,7 @@
-#include "model/session.h"
+#include "session/session.h"
 
 #include <chrono>
+#include <utility>
 
 namespace vorlan {
 
@@ -13,7 +14,11 @@ Session::Session(MissionUi& ui) : ui_(ui) {
 }
 
 FGObject* Session::CurrentFG() {
-    auto& groups = mission_->FlightGroups;
+    return const_cast<FGObject*>(std::as_const(*this).CurrentFG());
+}
+
+const FGObject* Session::CurrentFG() const {
+    const auto& groups = mission_->FlightGroups;
     const int index = Select.CurrentFGIndex;
     return index >= 0 && index < static_cast<int>(groups.size()) ? groups[index].get() : nullptr;
 }
@@ -47,6 +52,27 @@ void Session::MarkMessagesModified() {
 void Session::ClearModified() {
     Status.Modified = false;
     ui_.SaveEnabledChanged(false);
+}
+
+void Session::LeaveCurrentFG() {
+    if (Status.FGModified) {
+        Status.FGModified = false;
+        Status.Modified = true;
+    }
+}
+
+void Session::MakeFGCurrent(int index) {
+    LeaveCurrentFG();
+    Select.CurrentFGIndex = index;
+    Select.CurrentGoalIndex = 0;
+    Select.CurrentOptionalCraftRow = 0;
+}
+
+void Session::LeaveCurrentMessage() {
+    if (Status.MessagesModified) {
+        Status.MessagesModified = false;
+        Status.Modified = true;
+    }
 }
 
 void Session::ChooseFormat(FormatChoice choice) {

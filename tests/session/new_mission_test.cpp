@@ -1,4 +1,4 @@
-#include "model/new_mission.h"
+#include "session/new_mission.h"
 
 #include <gtest/gtest.h>
 

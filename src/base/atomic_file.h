@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "io/system_calls.h"
+#include "base/system_calls.h"
 
 namespace vorlan {
 

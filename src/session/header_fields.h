@@ -32,9 +32,9 @@ inline constexpr int kMissionTypeCount = 11;
 
 HeaderFields ReadHeaderFields(const Mission& mission);
 
-// Marks the mission modified and stores the fields in order: names, strings, flags, mission type,
-// then the values. A value text that is not a decimal 32-bit integer stops the store there and
-// its error text is returned; it and the later values keep what they held. A negative mission
+// Stores the fields in order: names, strings, flags, mission type, then the values (the edit
+// path marks the mission). A value text that is not a decimal 32-bit integer stops the store there
+// and its error text is returned; it and the later values keep what they held. A negative mission
 // type keeps the stored one, so a value the list cannot show survives the dialog.
 std::optional<std::string> StoreHeaderFields(Session& session, const HeaderFields& fields);
 

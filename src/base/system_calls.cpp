@@ -1,4 +1,4 @@
-#include "io/system_calls.h"
+#include "base/system_calls.h"
 
 #include <unistd.h>
 

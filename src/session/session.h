@@ -22,12 +22,22 @@
 
 namespace vorlan {
 
+// Selected state per row of a list; rows past the end count as unselected.
+using RowSelection = std::vector<bool>;
+
 struct Selection {
     int CurrentFGIndex = 0;
     int CurrentMessageIndex = 0;
     int CurrentTeamIndex = 0;
     int CurrentOrderRegion = 1;
     int CurrentOrderNumber = 1;
+    // The rows selected in the flight group and message lists: the records an edit writes.
+    RowSelection SelectedFGs;
+    RowSelection SelectedMessages;
+    // The goal the "FG Goals" page edits, 0..7.
+    int CurrentGoalIndex = 0;
+    // The optional craft row the "Options" page edits, 0..9.
+    int CurrentOptionalCraftRow = 0;
 };
 
 struct StatusFlags {
@@ -60,6 +70,7 @@ public:
 
     // The flight group at CurrentFGIndex, or null when the mission has none.
     FGObject* CurrentFG();
+    const FGObject* CurrentFG() const;
     // The message at CurrentMessageIndex, or the blank message when there is none.
     MsgObject* CurrentMessage();
 
@@ -67,6 +78,13 @@ public:
     void MarkFGModified();
     void MarkMessagesModified();
     void ClearModified();
+    // Another flight group becomes current: the edits of the one left count for the mission.
+    void LeaveCurrentFG();
+    // Makes flight group index current: the one left keeps its edits as the mission's, and the
+    // goal and optional craft row its pages edit go back to the first.
+    void MakeFGCurrent(int index);
+    // The same when another message becomes current.
+    void LeaveCurrentMessage();
     // Puts path at the top of the reopen history and lets the window re-caption its menus.
     void AddRecentMission(const std::string& path);
 
@@ -104,6 +122,22 @@ private:
     std::unique_ptr<Mission> mission_ = std::make_unique<Mission>();
     FormatChoice formatChoice_ = FormatChoice::Bop;
     RandomChoice randomChoice_;
+};
+
+// Clears UIReady for as long as a page or list is being filled, so that nothing a fill shows
+// is written back, and restores it afterwards.
+class FillGuard {
+public:
+    explicit FillGuard(Session& session) : status_(session.Status), was_(status_.UIReady) {
+        status_.UIReady = false;
+    }
+    ~FillGuard() { status_.UIReady = was_; }
+    FillGuard(const FillGuard&) = delete;
+    FillGuard& operator=(const FillGuard&) = delete;
+
+private:
+    StatusFlags& status_;
+    bool was_;
 };
 
 }  // namespace vorlan

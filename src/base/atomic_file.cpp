@@ -1,4 +1,4 @@
-#include "io/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +8,9 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <random>
+
+#include "base/paths.h"
 
 namespace vorlan {
 namespace {
@@ -26,9 +27,10 @@ std::string ResolveTarget(const std::string& path) {
     return path;
 }
 
-std::string DirectoryOf(const std::string& path) {
-    const auto parent = std::filesystem::path(path).parent_path();
-    return parent.empty() ? std::string(".") : parent.string();
+// A bare file name lives in the working directory.
+std::string ContainingDirectory(const std::string& path) {
+    std::string dir = DirectoryOf(path);
+    return dir.empty() ? std::string(".") : dir;
 }
 
 void SyncDirectory(const std::string& dir) {
@@ -69,8 +71,8 @@ void AtomicFileWriter::Discard() {
 }
 
 bool AtomicFileWriter::Open() {
-    const std::string dir = DirectoryOf(targetPath_);
-    const std::string base = std::filesystem::path(targetPath_).filename().string();
+    const std::string dir = ContainingDirectory(targetPath_);
+    const std::string base = FileNameOf(targetPath_);
     std::random_device entropy;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate = dir + "/." + base + ".tmp" + std::to_string(::getpid()) +
@@ -132,7 +134,7 @@ bool AtomicFileWriter::Commit() {
         return Fail(errno);
     }
     tempPath_.clear();
-    SyncDirectory(DirectoryOf(targetPath_));
+    SyncDirectory(ContainingDirectory(targetPath_));
     return true;
 }
 

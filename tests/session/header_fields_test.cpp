@@ -1,11 +1,11 @@
-#include "model/header_fields.h"
+#include "session/header_fields.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "model/session.h"
+#include "session/session.h"
 #include "support/recording_ui.h"
 
 namespace vorlan {
@@ -34,7 +34,7 @@ TEST_F(HeaderFieldsTest, ReadingTrimsPaddingAndShowsBytesAsNumbers) {
     EXPECT_EQ(fields.ValueTexts[1], "200");
 }
 
-TEST_F(HeaderFieldsTest, StoringCutsTextsKeepsLowBytesAndMarksModified) {
+TEST_F(HeaderFieldsTest, StoringCutsTextsAndKeepsLowBytes) {
     HeaderFields fields = ReadHeaderFields(session_.CurrentMission());
     fields.RegionNames[0] = std::string(140, 'r');
     fields.HeaderStrings[3] = std::string(25, 's');
@@ -43,7 +43,6 @@ TEST_F(HeaderFieldsTest, StoringCutsTextsKeepsLowBytesAndMarksModified) {
     fields.ValueTexts = {"1", "300", "-1", "+4", "256", "0", "0", "-2147483648", "2147483647"};
 
     EXPECT_EQ(StoreHeaderFields(session_, fields), std::nullopt);
-    EXPECT_TRUE(session_.Status.Modified);
     const auto region = Header().TextBytes(HeaderRec::RegionNames(0));
     EXPECT_TRUE(std::all_of(region.begin(), region.end(), [](auto b) { return b == 'r'; }));
     EXPECT_EQ(Header().GetText(HeaderRec::HeaderStrings(3)), std::string(19, 's'));

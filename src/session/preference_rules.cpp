@@ -1,9 +1,9 @@
-#include "settings/preference_rules.h"
+#include "session/preference_rules.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "model/session.h"
+#include "session/session.h"
 
 namespace vorlan {
 namespace {

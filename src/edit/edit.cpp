@@ -1,0 +1,199 @@
+#include "edit/edit.h"
+
+#include <array>
+#include <vector>
+
+#include "edit/fg_goal_rules.h"
+#include "edit/hyperbuoys.h"
+#include "edit/options_rules.h"
+#include "edit/ship_rules.h"
+#include "ops/fg_clipboard.h"
+#include "ops/fg_create.h"
+#include "ops/fg_delete.h"
+#include "ops/fg_move.h"
+#include "ops/message_ops.h"
+#include "session/session.h"
+
+namespace vorlan {
+namespace {
+
+// The records a rule writes: the selected flight groups in list order, or the current one. With
+// nothing selected the current flight group stands for the selection, so an edit the page shows
+// is never dropped.
+std::vector<FGObject*> TargetsOf(Session& session, Targets target) {
+    std::vector<FGObject*> targets;
+    if (target == Targets::None) {
+        return targets;
+    }
+    auto& groups = session.CurrentMission().FlightGroups;
+    if (target == Targets::SelectedFGs) {
+        const RowSelection& selected = session.Select.SelectedFGs;
+        for (std::size_t i = 0; i < groups.size() && i < selected.size(); ++i) {
+            if (selected[i]) {
+                targets.push_back(groups[i].get());
+            }
+        }
+    }
+    if (targets.empty()) {
+        if (FGObject* current = session.CurrentFG()) {
+            targets.push_back(current);
+        }
+    }
+    return targets;
+}
+
+EditResult RunControl(Session& session, const ControlEdit& edit) {
+    const ControlRule* rule = FindControlRule(edit.Control);
+    if (rule == nullptr) {
+        return EditResult::Refused("No control named " + std::string(edit.Control));
+    }
+    if (std::string error = CheckValue(session, *rule, edit.Value); !error.empty()) {
+        return EditResult::Refused(std::move(error));
+    }
+    if (session.CurrentFG() == nullptr) {
+        return {};
+    }
+    const std::vector<FGObject*> targets = TargetsOf(session, rule->Target);
+    EditResult result;
+    result.Changed = true;
+    result.Mark = rule->Mark;
+    EditContext context{session, *rule, edit.Value, targets, result};
+    for (FGObject* fg : targets) {
+        WriteValue(context, *fg);
+    }
+    if (rule->Linked != nullptr) {
+        rule->Linked(context);
+    }
+    result.RebuildFGList = result.RebuildFGList || (rule->Follows & kRedrawList) != 0;
+    result.RefreshFGInfo = result.RefreshFGInfo || (rule->Follows & kFGInfo) != 0;
+    return result;
+}
+
+EditResult RunFGList(Session& session, const FGListEdit& edit) {
+    const RowSelection selected = session.Select.SelectedFGs;
+    const int current = session.Select.CurrentFGIndex;
+    switch (edit.Command) {
+        case FGListCommand::New:
+            return NewFG(session);
+        case FGListCommand::Delete:
+            return DeleteSelectedFGs(session, selected, current);
+        case FGListCommand::DeleteCurrent:
+            return DeleteCurrentFG(session, selected, current);
+        case FGListCommand::MoveUp:
+            return MoveSelectedFGs(session, MoveDirection::Up, selected, current);
+        case FGListCommand::MoveDown:
+            return MoveSelectedFGs(session, MoveDirection::Down, selected, current);
+        case FGListCommand::Cut:
+            return CutFG(session, selected, current);
+        case FGListCommand::Paste:
+            return PasteFG(session, selected, current);
+    }
+    return {};
+}
+
+EditResult RunMessageList(Session& session, const MessageListEdit& edit) {
+    const RowSelection selected = session.Select.SelectedMessages;
+    const int current = session.Select.CurrentMessageIndex;
+    switch (edit.Command) {
+        case MessageListCommand::Add:
+            return AddMessage(session, session.VoiceList);
+        case MessageListCommand::Delete:
+            return DeleteSelectedMessages(session, session.VoiceList, selected, current);
+        case MessageListCommand::MoveUp:
+            return MoveSelectedMessages(session, session.VoiceList, MoveDirection::Up, selected,
+                                        current);
+        case MessageListCommand::MoveDown:
+            return MoveSelectedMessages(session, session.VoiceList, MoveDirection::Down, selected,
+                                        current);
+    }
+    return {};
+}
+
+EditResult RunHeader(Session& session, const HeaderEdit& edit) {
+    EditResult result;
+    result.Changed = true;
+    result.Mark = ModifiedMark::Mission;
+    // A bad value stops the store there; what came before it stands and is marked.
+    result.Error = StoreHeaderFields(session, edit.Fields).value_or(std::string());
+    return result;
+}
+
+EditResult MarkMission() {
+    EditResult result;
+    result.Changed = true;
+    result.Mark = ModifiedMark::Mission;
+    return result;
+}
+
+void MarkAs(Session& session, ModifiedMark mark) {
+    switch (mark) {
+        case ModifiedMark::Mission:
+            session.MarkModified();
+            break;
+        case ModifiedMark::FlightGroup:
+            session.MarkFGModified();
+            break;
+        case ModifiedMark::Messages:
+            session.MarkMessagesModified();
+            break;
+        case ModifiedMark::None:
+            break;
+    }
+}
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+
+}  // namespace
+
+EditResult ApplyEdit(Session& session, const Edit& edit) {
+    if (!session.Status.UIReady) {
+        return {};
+    }
+    EditResult result =
+        std::visit(Overloaded{
+                       [&](const ControlEdit& e) { return RunControl(session, e); },
+                       [&](const FGListEdit& e) { return RunFGList(session, e); },
+                       [&](const MessageListEdit& e) { return RunMessageList(session, e); },
+                       [&](const HyperbuoyEdit& e) { return AddHyperbuoys(session, e); },
+                       [&](const HeaderEdit& e) { return RunHeader(session, e); },
+                       [&](const HeaderTouchedEdit&) { return MarkMission(); },
+                   },
+                   edit);
+    if (result.Changed) {
+        MarkAs(session, result.Mark);
+    }
+    return result;
+}
+
+std::span<const std::span<const ControlRule>> AllControlRules() {
+    static const std::array<std::span<const ControlRule>, 3> pages = {
+        ShipPageRules(), OptionsPageRules(), FGGoalPageRules()};
+    return pages;
+}
+
+const ControlRule* FindControlRule(std::string_view control) {
+    for (const auto page : AllControlRules()) {
+        for (const ControlRule& rule : page) {
+            if (rule.Control == control) {
+                return &rule;
+            }
+        }
+    }
+    return nullptr;
+}
+
+const ControlRule* FindFieldRule(std::string_view field) {
+    for (const auto page : AllControlRules()) {
+        for (const ControlRule& rule : page) {
+            if (!rule.Field.empty() && rule.Field == field) {
+                return &rule;
+            }
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace vorlan

@@ -1,0 +1,65 @@
+#pragma once
+// The one way the mission changes. A page control, a list command, a dialog, the map or
+// vorlan-cli describes its change as an Edit; ApplyEdit writes every target record, runs the
+// linked rules, marks the right modified flag and says what must be shown again. Nothing else
+// writes records or modified flags (loading, saving and New clear them).
+
+#include <span>
+#include <string_view>
+#include <variant>
+
+#include "edit/control_rule.h"
+#include "session/edit_result.h"
+#include "session/header_fields.h"
+
+namespace vorlan {
+
+class Session;
+
+// A page control changed by the user: its objectName and what it now holds.
+struct ControlEdit {
+    std::string_view Control;
+    EditValue Value;
+};
+
+// The flight group list's commands, on the session's selection and current flight group.
+enum class FGListCommand { New, Delete, DeleteCurrent, MoveUp, MoveDown, Cut, Paste };
+struct FGListEdit {
+    FGListCommand Command;
+};
+
+// The message list's commands, on the session's message selection and current message.
+enum class MessageListCommand { Add, Delete, MoveUp, MoveDown };
+struct MessageListEdit {
+    MessageListCommand Command;
+};
+
+// Hyper buoys linking region From to region To (both 0..3), with or without entry buoys.
+struct HyperbuoyEdit {
+    int From = 0;
+    int To = 1;
+    bool EntryBuoys = true;
+};
+
+// The mission header dialog's OK: every value it shows, stored in order.
+struct HeaderEdit {
+    HeaderFields Fields;
+};
+
+// A control of the header dialog changed: the mission counts as changed at once, even if the
+// dialog is then cancelled.
+struct HeaderTouchedEdit {};
+
+using Edit = std::variant<ControlEdit, FGListEdit, MessageListEdit, HyperbuoyEdit, HeaderEdit,
+                          HeaderTouchedEdit>;
+
+// Does nothing while UIReady is false: filling a page never writes.
+EditResult ApplyEdit(Session& session, const Edit& edit);
+
+// Every page control the edit path knows, by objectName or by field name.
+const ControlRule* FindControlRule(std::string_view control);
+const ControlRule* FindFieldRule(std::string_view field);
+// The rule tables of all pages, for listing the fields.
+std::span<const std::span<const ControlRule>> AllControlRules();
+
+}  // namespace vorlan

@@ -1,0 +1,200 @@
+#include "edit/ui/control_binding.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <algorithm>
+
+#include "session/session.h"
+
+namespace vorlan {
+
+std::string ToMissionText(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+namespace {
+
+// Replaces a list's rows only when they differ, so the common refill costs no allocation.
+template <class List>
+void SetRows(List* list, const std::vector<std::string>& rows) {
+    const int count = list->count();
+    bool same = count == static_cast<int>(rows.size());
+    for (int i = 0; same && i < count; ++i) {
+        same = list->itemText(i) == FromMissionText(rows[static_cast<std::size_t>(i)]);
+    }
+    if (same) {
+        return;
+    }
+    list->clear();
+    for (const std::string& row : rows) {
+        list->addItem(FromMissionText(row));
+    }
+}
+
+// QListWidget names its rows differently from QComboBox.
+struct ListWidgetRows {
+    QListWidget* list;
+    int count() const { return list->count(); }
+    QString itemText(int i) const { return list->item(i)->text(); }
+    void clear() { list->clear(); }
+    void addItem(const QString& text) { list->addItem(text); }
+};
+
+void ShowCombo(QComboBox* combo, const Session& session, const ControlRule& rule,
+               const EditValue& shown) {
+    if (rule.Kind == ValueKind::Text) {
+        // An editable drop-down: its rows are suggestions, its text the field.
+        combo->setEditText(FromMissionText(TextOf(shown)));
+        return;
+    }
+    SetRows(combo, RowsFor(session, rule));
+    combo->setCurrentIndex(NumberOf(shown));
+}
+
+void ShowSpin(QSpinBox* spin, const ControlRule& rule, int shown) {
+    // A stored number outside the control's range is shown as it is, never clamped.
+    spin->setRange(std::min(rule.Min, shown), std::max(rule.Max, shown));
+    spin->setValue(shown);
+}
+
+void ShowList(QListWidget* list, const Session& session, const ControlRule& rule,
+              const std::vector<int>& rows) {
+    ListWidgetRows adapter{list};
+    SetRows(&adapter, RowsFor(session, rule));
+    list->clearSelection();
+    for (const int row : rows) {
+        if (row >= 0 && row < list->count()) {
+            list->item(row)->setSelected(true);
+        }
+    }
+}
+
+std::vector<int> SelectedListRows(const QListWidget* list) {
+    std::vector<int> rows;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isSelected()) {
+            rows.push_back(i);
+        }
+    }
+    return rows;
+}
+
+// The one place a control's edit is built.
+void Send(const EditSink& sink, std::string_view control, EditValue value) {
+    sink(Edit(ControlEdit{control, std::move(value)}));
+}
+
+}  // namespace
+
+ControlBinding::ControlBinding(QWidget* page, std::span<const ControlRule> rules) {
+    for (const ControlRule& rule : rules) {
+        auto* widget = page->findChild<QWidget*>(
+            QString::fromLatin1(rule.Control.data(), rule.Control.size()));
+        if (widget != nullptr) {
+            bound_.push_back({&rule, widget});
+            if (auto* combo = qobject_cast<QComboBox*>(widget);
+                combo != nullptr && combo->isEditable() && rule.How == Store::Text20) {
+                combo->lineEdit()->setMaxLength(19);
+            }
+            if (auto* edit = qobject_cast<QLineEdit*>(widget);
+                edit != nullptr && rule.How == Store::Text20) {
+                edit->setMaxLength(19);
+            }
+        }
+    }
+}
+
+QWidget* ControlBinding::Widget(std::string_view control) const {
+    for (const Bound& bound : bound_) {
+        if (bound.Rule->Control == control) {
+            return bound.Widget;
+        }
+    }
+    return nullptr;
+}
+
+void ControlBinding::Connect(const EditSink& sink) {
+    for (const Bound& bound : bound_) {
+        const std::string_view name = bound.Rule->Control;
+        QWidget* widget = bound.Widget;
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            if (combo->isEditable()) {
+                QObject::connect(
+                    combo->lineEdit(), &QLineEdit::textEdited, widget,
+                    [sink, name](const QString& text) { Send(sink, name, ToMissionText(text)); });
+                QObject::connect(combo, &QComboBox::activated, widget, [sink, name, combo](int) {
+                    Send(sink, name, ToMissionText(combo->currentText()));
+                });
+            } else {
+                QObject::connect(combo, &QComboBox::activated, widget,
+                                 [sink, name](int row) { Send(sink, name, row); });
+            }
+        } else if (auto* spin = qobject_cast<QSpinBox*>(widget)) {
+            QObject::connect(spin, &QSpinBox::valueChanged, widget,
+                             [sink, name](int value) { Send(sink, name, value); });
+        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+            QObject::connect(check, &QCheckBox::clicked, widget,
+                             [sink, name](bool ticked) { Send(sink, name, ticked ? 1 : 0); });
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            QObject::connect(
+                edit, &QLineEdit::textEdited, widget,
+                [sink, name](const QString& text) { Send(sink, name, ToMissionText(text)); });
+        } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+            QObject::connect(list, &QListWidget::itemSelectionChanged, widget,
+                             [sink, name, list] { Send(sink, name, SelectedListRows(list)); });
+        }
+    }
+}
+
+void ControlBinding::ShowOne(const Session& session, const Bound& bound) const {
+    const FGObject* fg = session.CurrentFG();
+    if (fg == nullptr) {
+        return;
+    }
+    const ControlRule& rule = *bound.Rule;
+    const EditValue shown = ShownValue(session, *fg, rule);
+    const QSignalBlocker blocker(bound.Widget);
+    if (auto* combo = qobject_cast<QComboBox*>(bound.Widget)) {
+        const QSignalBlocker editBlocker(combo->lineEdit());
+        ShowCombo(combo, session, rule, shown);
+    } else if (auto* spin = qobject_cast<QSpinBox*>(bound.Widget)) {
+        ShowSpin(spin, rule, NumberOf(shown));
+    } else if (auto* check = qobject_cast<QCheckBox*>(bound.Widget)) {
+        check->setChecked(NumberOf(shown) != 0);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(bound.Widget)) {
+        edit->setText(std::holds_alternative<std::string>(shown)
+                          ? FromMissionText(TextOf(shown))
+                          : QString::number(NumberOf(shown)));
+    } else if (auto* list = qobject_cast<QListWidget*>(bound.Widget)) {
+        ShowList(list, session, rule, RowsOf(shown));
+    }
+}
+
+void ControlBinding::ShowAll(const Session& session) const {
+    for (const Bound& bound : bound_) {
+        ShowOne(session, bound);
+    }
+}
+
+void ControlBinding::Show(const Session& session, std::string_view control) const {
+    for (const Bound& bound : bound_) {
+        if (bound.Rule->Control == control) {
+            ShowOne(session, bound);
+        }
+    }
+}
+
+void ControlBinding::Show(const Session& session,
+                          std::span<const std::string_view> controls) const {
+    for (const std::string_view control : controls) {
+        Show(session, control);
+    }
+}
+
+}  // namespace vorlan

@@ -1,0 +1,95 @@
+// The "FG Goals" page's wiring: each kind of control reaches the edit path, and the page shows
+// what the edit asks to be shown again.
+
+#include "edit/ui/fg_goals_page.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTest>
+
+#include "ops/ops_test_support.h"
+
+namespace vorlan {
+namespace {
+
+class FGGoalsPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::MakeFGs(session, 2);
+        session.Select.SelectedFGs = test::Rows(2, {0});
+        page.SetEditSink([this](const Edit& edit) {
+            const EditResult result = ApplyEdit(session, edit);
+            page.Refresh(session, result.RefreshControls);
+        });
+        Fill();
+        page.resize(600, 480);
+        page.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    }
+    void Fill() {
+        const FillGuard guard(session);
+        page.fill(session);
+    }
+    template <class W>
+    W* Find(const char* name) {
+        W* widget = page.findChild<W*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    RecordRef<FGGoalRec::Tag> Goal(int g) {
+        return session.CurrentMission().FlightGroups[0]->Record.Sub(FGRec::Goal(g));
+    }
+
+    test::RecordingUi ui;
+    Session session{ui};
+    FGGoalsPage page;
+};
+
+TEST_F(FGGoalsPageTest, ChoosingARowWritesItAndTheCheckBoxFollows) {
+    auto* condition = Find<QComboBox>("FGGoalCond");
+    ASSERT_EQ(condition->count(), 71);
+    condition->setCurrentIndex(2);
+    emit condition->activated(2);
+    EXPECT_EQ(Goal(0).Get(FGGoalRec::Condition), 2);
+    EXPECT_TRUE(Find<QCheckBox>("FGGoalUnk")->isChecked());
+}
+
+TEST_F(FGGoalsPageTest, SpinningAndTickingWriteTheirFields) {
+    Find<QSpinBox>("FGGoalPointsSpin")->setValue(50);
+    EXPECT_EQ(Goal(0).Get(FGGoalRec::Points), 2);
+    auto* check = Find<QCheckBox>("FGGoalUnk");
+    const bool was = check->isChecked();
+    check->click();
+    EXPECT_EQ(Goal(0).Get(FGGoalRec::GoalCheck), was ? 0 : 1);
+}
+
+TEST_F(FGGoalsPageTest, TypingInTheTextFieldsWritesThem) {
+    auto* time = Find<QLineEdit>("FGGoalTimeSpin");
+    time->selectAll();
+    QTest::keyClicks(time, "12");
+    EXPECT_EQ(Goal(0).Get(FGGoalRec::TimeLimit), 12);
+    QTest::keyClicks(Find<QLineEdit>("FGStrFail"), "Lost");
+    EXPECT_EQ(session.CurrentFG()->GoalString(0, GoalStringKind::Failure), "Lost");
+}
+
+// A click shows the clicked goal; showing the page again starts at the first goal.
+TEST_F(FGGoalsPageTest, ClickingAGoalShowsItUntilThePageIsShownAgain) {
+    Goal(3).Set(FGGoalRec::Condition, 5);
+    auto* list = Find<QListWidget>("FGgoalList");
+    ASSERT_EQ(list->count(), 8);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(3)).center());
+    EXPECT_EQ(Find<QComboBox>("FGGoalCond")->currentIndex(), 5);
+    EXPECT_TRUE(list->item(3)->isSelected());
+    Fill();
+    EXPECT_EQ(session.Select.CurrentGoalIndex, 0);
+    EXPECT_TRUE(list->item(0)->isSelected());
+}
+
+}  // namespace
+}  // namespace vorlan
