@@ -3,9 +3,10 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX     ?= /usr/local
 
 .PHONY: all deps build build-asan run screenshots first-frame check test test-release test-asan bench fuzz \
-        format clean
+        format clean install package
 
 all: build
 
@@ -68,14 +69,26 @@ first-frame: build
 	    $(BUILD)/bench/first_frame_timer $(BUILD)/src/app/vorlan $$dir/m1000.tie 11 2>/dev/null; \
 	status=$$?; rm -rf $$dir; exit $$status
 
-# A short libFuzzer run of the mission loader; needs clang.
+# A libFuzzer run of every reader of outside input, FUZZ_SECONDS each, seeded with the
+# project's own files; one summary line per target. Needs clang.
 fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	      -DVORLAN_FUZZ=ON -DVORLAN_BENCH=OFF
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_load_mission
-	mkdir -p build-fuzz/corpus
-	build-fuzz/fuzz/fuzz_load_mission -max_total_time=$${FUZZ_SECONDS:-60} -rss_limit_mb=4096 \
-	    build-fuzz/corpus
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_all
+	fuzz/run_fuzz.sh build-fuzz $${FUZZ_SECONDS:-60}
+
+# Installs the editor, the tool, the desktop entry, the mission file type, the icon and the manual
+# pages under $(PREFIX) (staged under $(DESTDIR) when given), then tells the desktop about them.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+	@if [ -z "$(DESTDIR)" ]; then \
+	    update-mime-database $(PREFIX)/share/mime >/dev/null 2>&1 || true; \
+	    update-desktop-database $(PREFIX)/share/applications >/dev/null 2>&1 || true; \
+	fi
+
+# A Debian package of the same files under /usr: $(BUILD)/vorlan_VERSION_ARCH.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

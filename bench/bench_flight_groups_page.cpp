@@ -4,7 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QListView>
 #include <QTabWidget>
 #include <QTest>
@@ -114,6 +116,41 @@ void ShipChangeOnEverySelectedFG(benchmark::State& state, Editor& editor) {
     state.counters["selected"] = static_cast<double>(editor.window->SelectedFlightGroups().size());
 }
 
+// Clicking the next region toggle with the "Orders" page shown, until the page shows that region's
+// order and the window is painted.
+void RegionToggleOnOrdersPage(benchmark::State& state, Editor& editor) {
+    auto* pages = editor.window->findChild<QTabWidget*>("FGPages");
+    pages->setCurrentIndex(5);  // "Orders"
+    int region = 1;
+    for (auto _ : state) {
+        region = region % 4 + 1;
+        editor.window->findChild<QAbstractButton*>(QString("R%1Btn").arg(region))->click();
+        editor.window->repaint();
+    }
+    pages->setCurrentIndex(0);
+}
+
+// One trigger change on the "Arrival" page (the condition of trigger 1, chosen on the trigger
+// panel) written into all 10,000 selected flight groups, the trigger lines shown again and the
+// list painted.
+void ArrivalTriggerChangeOnEverySelectedFG(benchmark::State& state, Editor& editor) {
+    auto* pages = editor.window->findChild<QTabWidget*>("FGPages");
+    pages->setCurrentIndex(2);  // "Arrival"
+    editor.list->selectAll();
+    auto* condition = editor.window->findChild<QComboBox*>("CondBox");
+    auto* panel = editor.window->findChild<QWidget*>("TriggerPanel");
+    int row = 1;
+    for (auto _ : state) {
+        row = row == 1 ? 2 : 1;
+        condition->setCurrentIndex(row);
+        emit condition->activated(row);
+        panel->repaint();
+        editor.list->viewport()->repaint();
+    }
+    state.counters["selected"] = static_cast<double>(editor.window->SelectedFlightGroups().size());
+    pages->setCurrentIndex(0);
+}
+
 }  // namespace
 }  // namespace vorlan
 
@@ -130,6 +167,14 @@ int main(int argc, char** argv) {
                       std::ref(editor))
         ->Unit(benchmark::kMillisecond)
         ->Iterations(200);
+    RegisterBenchmark("RegionToggleOnOrdersPage", vorlan::RegionToggleOnOrdersPage,
+                      std::ref(editor))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(200);
+    RegisterBenchmark("ArrivalTriggerChangeOnEverySelectedFG",
+                      vorlan::ArrivalTriggerChangeOnEverySelectedFG, std::ref(editor))
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(50);
     RegisterBenchmark("ShipChangeOnEverySelectedFG", vorlan::ShipChangeOnEverySelectedFG,
                       std::ref(editor))
         ->Unit(benchmark::kMillisecond)

@@ -7,6 +7,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev
   xvfb xauth fonts-dejavu-core
+  # The icon's rendering, the Debian package and the checks of the installed files.
+  librsvg2-bin dpkg-dev file desktop-file-utils shared-mime-info groff-base libxml2-utils
 )
 
 missing=()

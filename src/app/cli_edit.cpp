@@ -1,15 +1,28 @@
 #include "app/cli_edit.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <utility>
 
+#include "edit/order_rules.h"
+#include "edit/point_rules.h"
 #include "ops/fg_clipboard.h"
 
 namespace vorlan {
 
-enum class EditArgs { None, Row, Rows, DirectionRows, RowsFieldValue, Regions };
+enum class EditArgs {
+    None,
+    Row,
+    Rows,
+    DirectionRows,
+    RowsFieldValue,
+    Regions,
+    RowsPoint,
+    RowsOrderFieldValue,
+    RowsTrigger
+};
 
 struct EditOpKind {
     const char* Name;
@@ -43,6 +56,23 @@ constexpr EditOpKind kEditOps[] = {
      [](const EditOp& op) -> Edit {
          return ControlEdit{op.Rule->Control, op.Value};
      }},
+    {"set-order", "LIST R O FIELD VALUE",
+     "set a field of order O of region R (1 to 4) as\n"
+     "                                        the Orders page does",
+     EditArgs::RowsOrderFieldValue, false,
+     [](const EditOp& op) -> Edit {
+         return ControlEdit{op.Rule->Control, op.Value};
+     }},
+    {"set-point", "LIST POINT X Y Z",
+     "set X, Y and Z of a point, in km\n"
+     "                                        POINT: start1..start4, point5, point6,\n"
+     "                                        or rRoOwpW: order O of region R, wp W",
+     EditArgs::RowsPoint, false, [](const EditOp& op) -> Edit { return op.Point; }},
+    {"set-trigger", "LIST arrival|departure T CONDITION CLASS INDEX AMOUNT [P1 P2]",
+     "\n                                        set trigger T (1 to 4, departure 1 or 2) as "
+     "the\n                                        trigger panel does; without P1 P2 each "
+     "flight\n                                        group keeps its own",
+     EditArgs::RowsTrigger, false, [](const EditOp& op) -> Edit { return op.Trigger; }},
     {"add-hyperbuoys", "FROM TO [--no-entry]", "hyper buoys linking regions FROM and TO (1 to 4)",
      EditArgs::Regions, false, [](const EditOp& op) -> Edit { return op.Buoys; }},
     {"add-msg", "", "append a message", EditArgs::None, true,
@@ -138,6 +168,29 @@ std::string ValueWanted(const ControlRule& rule) {
     return "a value";
 }
 
+// A row of the "WPs" page's grids: start1 to start4, point5 and point6 of the flight group's own
+// points, or rRoOwpW, waypoint W of order O of region R.
+bool ParsePointName(const std::string& word, PointEdit& point) {
+    const auto digit = [&](std::size_t at, char last) {
+        return word[at] >= '1' && word[at] <= last ? word[at] - '0' : 0;
+    };
+    if (word.size() == 6 && word.starts_with("start") && digit(5, '4') != 0) {
+        point = {.Grid = PointGrid::Points, .Row = digit(5, '4') - 1};
+    } else if (word == "point5" || word == "point6") {
+        point = {.Grid = PointGrid::Points, .Row = word.back() - '1'};
+    } else if (word.size() == 7 && word[0] == 'r' && word[2] == 'o' &&
+               word.compare(4, 2, "wp") == 0 && digit(1, '4') != 0 && digit(3, '4') != 0 &&
+               digit(6, '8') != 0) {
+        point = {.Grid = PointGrid::OrderWaypoints,
+                 .Row = digit(6, '8') - 1,
+                 .Region = digit(1, '4'),
+                 .Order = digit(3, '4')};
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Region numbers as the user counts them, 1 to 4.
 bool ParseRegion(const std::string& text, int& region) {
     int number = 0;
@@ -162,6 +215,8 @@ public:
 
     bool AtEnd() const { return i_ >= words_.size(); }
     bool NextIs(const char* word) const { return !AtEnd() && words_[i_] == word; }
+    // The next word as a number, without taking it.
+    bool NextIsNumber(int& number) const { return !AtEnd() && ParseNumber(words_[i_], number); }
     const std::string& Take() { return words_[i_++]; }
 
     // The next word as an argument of op, added to its text.
@@ -198,6 +253,58 @@ bool ReadRows(OpReader& reader, EditOp& op) {
     return true;
 }
 
+// The value of op's field, as its control would hand it over.
+bool ReadValue(OpReader& reader, EditOp& op) {
+    std::string word;
+    if (!reader.Argument(op, "a value", word)) {
+        return false;
+    }
+    if (!ParseFieldValue(*op.Rule, word, op.Value)) {
+        return reader.Problem(op, ": " + std::string(op.Rule->Field) + " takes " +
+                                      ValueWanted(*op.Rule) + ", not '" + word + "'");
+    }
+    return true;
+}
+
+// set-trigger's block and values; two more numbers are the trigger's parameters. The edit path
+// checks every value against its list before it writes any.
+bool ReadTrigger(OpReader& reader, EditOp& op) {
+    std::string word;
+    if (!reader.Argument(op, "arrival or departure", word)) {
+        return false;
+    }
+    if (word != "arrival" && word != "departure") {
+        return reader.Problem(op, " takes arrival or departure, not '" + word + "'");
+    }
+    TriggerEdit& trigger = op.Trigger;
+    trigger.Context = word == "arrival" ? TriggerContext::Arrival : TriggerContext::Departure;
+    const std::pair<const char*, int*> values[] = {{"T", &trigger.Number},
+                                                   {"CONDITION", &trigger.Condition},
+                                                   {"CLASS", &trigger.Class},
+                                                   {"INDEX", &trigger.Index},
+                                                   {"AMOUNT", &trigger.Amount}};
+    for (const auto& [name, value] : values) {
+        if (!reader.Argument(op, name, word)) {
+            return false;
+        }
+        if (!ParseNumber(word, *value)) {
+            return reader.Problem(op,
+                                  std::string(": ") + name + " takes a number, not '" + word + "'");
+        }
+    }
+    // An operation's name is never a number, so a number here is P1.
+    if (int first = 0; reader.NextIsNumber(first)) {
+        std::array<int, 2> parameters{};
+        for (int& parameter : parameters) {
+            if (!reader.Argument(op, "P1 and P2", word) || !ParseNumber(word, parameter)) {
+                return reader.Problem(op, ": P1 and P2 are two numbers");
+            }
+        }
+        trigger.Parameters = parameters;
+    }
+    return true;
+}
+
 bool ReadArguments(OpReader& reader, EditOp& op) {
     std::string word;
     switch (op.Kind->Args) {
@@ -220,18 +327,54 @@ bool ReadArguments(OpReader& reader, EditOp& op) {
                 return false;
             }
             op.Rule = FindFieldRule(word);
-            if (op.Rule == nullptr) {
+            // An order field needs the order it is in: set-order names it.
+            if (op.Rule == nullptr || op.Rule->Where == Scope::CurrentOrder) {
                 return reader.Problem(
                     op, ": unknown field '" + word + "' (vorlan-cli --help lists the fields)");
             }
-            if (!reader.Argument(op, "a value", word)) {
+            return ReadValue(reader, op);
+        case EditArgs::RowsOrderFieldValue:
+            if (!ReadRows(reader, op)) {
                 return false;
             }
-            if (!ParseFieldValue(*op.Rule, word, op.Value)) {
-                return reader.Problem(op, ": " + std::string(op.Rule->Field) + " takes " +
-                                              ValueWanted(*op.Rule) + ", not '" + word + "'");
+            for (int* place : {&op.OrderRegion, &op.OrderNumber}) {
+                if (!reader.Argument(op, "a region and an order number", word)) {
+                    return false;
+                }
+                if (!ParseRegion(word, *place)) {
+                    return reader.Problem(op, ": '" + word + "' is not 1, 2, 3 or 4");
+                }
+                ++*place;
+            }
+            if (!reader.Argument(op, "a field name", word)) {
+                return false;
+            }
+            op.Rule = FindOrderFieldRule(word);
+            if (op.Rule == nullptr) {
+                return reader.Problem(
+                    op, ": unknown order field '" + word + "' (vorlan-cli --help lists them)");
+            }
+            return ReadValue(reader, op);
+        case EditArgs::RowsPoint:
+            if (!ReadRows(reader, op) || !reader.Argument(op, "a point", word)) {
+                return false;
+            }
+            if (!ParsePointName(word, op.Point)) {
+                return reader.Problem(
+                    op, ": unknown point '" + word + "' (start1..start4, point5, point6, rRoOwpW)");
+            }
+            for (auto& axis : op.Point.Axes) {
+                if (!reader.Argument(op, "X, Y and Z", word)) {
+                    return false;
+                }
+                if (!kmToRaw(word)) {
+                    return reader.Problem(op, ": '" + word + "' is not a number of km");
+                }
+                axis = word;
             }
             return true;
+        case EditArgs::RowsTrigger:
+            return ReadRows(reader, op) && ReadTrigger(reader, op);
         case EditArgs::Regions:
             for (int* region : {&op.Buoys.From, &op.Buoys.To}) {
                 if (!reader.Argument(op, "two region numbers", word)) {
@@ -273,10 +416,38 @@ std::string FieldEntry(const ControlRule& rule) {
         entry += ' ' + std::to_string(rule.Min) + ".." + std::to_string(rule.Max);
     }
     // The tool never moves a page's own choice of goal or optional craft: the first stays.
-    if (rule.Where != Scope::Record) {
+    if (rule.Where == Scope::CurrentGoal || rule.Where == Scope::CurrentOptionalCraft) {
         entry += rule.Where == Scope::CurrentGoal ? ", goal 1" : ", optional craft 1";
     }
     return entry + ")";
+}
+
+// The fields of set-order (the order fields) or of set-fg (all others), wrapped to the screen.
+std::string FieldLines(bool orderFields) {
+    constexpr std::size_t kWidth = 78;
+    std::string lines;
+    std::string line;
+    for (const auto page : AllControlRules()) {
+        for (const ControlRule& rule : page) {
+            // A field two controls edit is listed once, as the one the tool uses.
+            if (rule.Field.empty() || (rule.Where == Scope::CurrentOrder) != orderFields ||
+                (orderFields ? FindOrderFieldRule(rule.Field) : FindFieldRule(rule.Field)) !=
+                    &rule) {
+                continue;
+            }
+            const std::string entry = FieldEntry(rule);
+            if (!line.empty() && 2 + line.size() + 2 + entry.size() > kWidth) {
+                lines += "  " + line + '\n';
+                line.clear();
+            }
+            line += line.empty() ? "" : "  ";
+            line += entry;
+        }
+    }
+    if (!line.empty()) {
+        lines += "  " + line + '\n';
+    }
+    return lines;
 }
 
 }  // namespace
@@ -324,6 +495,10 @@ bool ApplyEditOps(Session& session, const std::vector<EditOp>& ops, EditProblem&
         if (!op.Rows.empty()) {
             SelectRows(session, op, size);
         }
+        if (op.OrderRegion != 0) {
+            session.Select.CurrentOrderRegion = op.OrderRegion;
+            session.Select.CurrentOrderNumber = op.OrderNumber;
+        }
         EditResult result;
         if (op.Kind->Make != nullptr) {
             result = ApplyEdit(session, op.Kind->Make(op));
@@ -350,32 +525,20 @@ std::string EditOperationsHelp() {
             usage += ' ';
             usage += kind.Arguments;
         }
-        usage.resize(std::max<std::size_t>(usage.size() + 2, 40), ' ');
+        // A usage too long for its column puts the text on the lines below.
+        if (*kind.Help != '\n') {
+            usage.resize(std::max<std::size_t>(usage.size() + 2, 40), ' ');
+        }
         help += usage + kind.Help + '\n';
     }
     help +=
         "\nFields of set-fg (VALUE: a row of the field's list from 0, a number in the range "
         "shown,\n0 or 1, a text, or rows such as 0,3 or - for none):\n";
-    constexpr std::size_t kWidth = 78;
-    std::string line;
-    for (const auto page : AllControlRules()) {
-        for (const ControlRule& rule : page) {
-            // A field two controls edit is listed once, as the one set-fg uses.
-            if (rule.Field.empty() || FindFieldRule(rule.Field) != &rule) {
-                continue;
-            }
-            const std::string entry = FieldEntry(rule);
-            if (!line.empty() && 2 + line.size() + 2 + entry.size() > kWidth) {
-                help += "  " + line + '\n';
-                line.clear();
-            }
-            line += line.empty() ? "" : "  ";
-            line += entry;
-        }
-    }
-    if (!line.empty()) {
-        help += "  " + line + '\n';
-    }
+    help += FieldLines(false);
+    help +=
+        "\nFields of set-order (VALUE as for set-fg; TargetJoin12 and TargetJoin34 take 1 to "
+        "link\nthe two targets, as the page's check boxes do):\n";
+    help += FieldLines(true);
     return help;
 }
 

@@ -26,6 +26,13 @@ struct EditOp {
     EditValue Value;
     // add-hyperbuoys.
     HyperbuoyEdit Buoys;
+    // set-point: the grid row and the coordinates as typed.
+    PointEdit Point;
+    // set-trigger.
+    TriggerEdit Trigger;
+    // set-order: the order the field is in, region and number 1..4; 0 for other operations.
+    int OrderRegion = 0;
+    int OrderNumber = 0;
 };
 
 struct EditProblem {

@@ -1,4 +1,5 @@
-// The editor. Besides a mission path, it takes options for running without a user:
+// The editor. Besides a mission path, it takes --help and --version, and options for running
+// without a user:
 //   --screenshot FILE      start, save a picture of the main window as FILE, quit
 //   --screenshots DIR      pictures of every outer page and dialog into DIR (a sample mission
 //                          is made when no mission is given), quit
@@ -6,7 +7,10 @@
 //   --sample-mission N FILE  write a sample mission of N flight groups, quit
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QTimer>
+#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
@@ -18,9 +22,40 @@
 #include "app/screenshot_tour.h"
 #include "editor/main_window.h"
 #include "editor/qt_user_dialogs.h"
+#include "model/caption.h"
 #include "settings/settings_file.h"
 
 namespace {
+
+constexpr const char* kUsage =
+    "Usage: vorlan [MISSION]\n"
+    "Edits a mission file (.tie): MISSION when given, otherwise a new mission.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help                this text\n"
+    "  --version                 the version\n"
+    "\n"
+    "For running without a user:\n"
+    "  --screenshot FILE         save a picture of the main window as FILE, then quit\n"
+    "  --screenshots DIR         pictures of every page and dialog into DIR, then quit\n"
+    "  --first-frame             print when the first frame was painted, then quit\n"
+    "  --sample-mission N FILE   write a sample mission of N flight groups, then quit\n";
+
+// The icon at every size built into the program, so the window has it wherever it runs from.
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const QString& file : QDir(":/icons").entryList({"vorlan-*.png"})) {
+        icon.addFile(":/icons/" + file);
+    }
+    return icon;
+}
+
+// A count of at least one, as a whole decimal number.
+bool ParseCount(const std::string& text, int& count) {
+    const char* last = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), last, count);
+    return error == std::errc() && stop == last && count >= 1;
+}
 
 struct Options {
     std::string Screenshot;
@@ -65,6 +100,17 @@ private:
 
 int main(int argc, char** argv) {
     std::vector<std::string> words(argv + 1, argv + argc);
+    // Answered before the application exists: they need no display and open no window.
+    for (const std::string& word : words) {
+        if (word == "--help" || word == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (word == "--version") {
+            std::cout << "Vorlan " << vorlan::kProgramVersion << '\n';
+            return 0;
+        }
+    }
     Options options;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -76,13 +122,22 @@ int main(int argc, char** argv) {
         } else if (word == "--first-frame") {
             options.FirstFrame = true;
         } else if (word == "--sample-mission" && i + 2 < words.size()) {
-            return vorlan::WriteSampleMission(words[i + 2], std::stoi(words[i + 1])) ? 0 : 1;
+            int count = 0;
+            if (!ParseCount(words[i + 1], count)) {
+                std::cerr << "vorlan: --sample-mission takes a number of flight groups, not '"
+                          << words[i + 1] << "'\n";
+                return 2;
+            }
+            return vorlan::WriteSampleMission(words[i + 2], count) ? 0 : 1;
         } else {
             options.Arguments.push_back(word);
         }
     }
 
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(ApplicationIcon());
+    // Lets a Wayland desktop match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName("vorlan");
     const bool unattended =
         !options.Screenshot.empty() || !options.ScreenshotDirectory.empty() || options.FirstFrame;
     vorlan::QtUserDialogs realDialogs;

@@ -33,12 +33,13 @@ std::string ContainingDirectory(const std::string& path) {
     return dir.empty() ? std::string(".") : dir;
 }
 
-void SyncDirectory(const std::string& dir) {
+// Makes the rename itself durable.
+void SyncDirectory(const std::string& dir, SystemCalls& calls) {
     // Best effort: the rename has already replaced the file; some filesystems refuse this.
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = calls.OpenDirectory(dir.c_str());
     if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+        calls.Fsync(fd);
+        calls.Close(fd);
     }
 }
 
@@ -134,7 +135,7 @@ bool AtomicFileWriter::Commit() {
         return Fail(errno);
     }
     tempPath_.clear();
-    SyncDirectory(ContainingDirectory(targetPath_));
+    SyncDirectory(ContainingDirectory(targetPath_), calls_);
     return true;
 }
 

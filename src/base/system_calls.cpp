@@ -1,5 +1,6 @@
 #include "base/system_calls.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,6 +18,10 @@ int SystemCalls::Close(int fd) {
 }
 int SystemCalls::Rename(const char* from, const char* to) {
     return std::rename(from, to);
+}
+
+int SystemCalls::OpenDirectory(const char* path) {
+    return ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
 SystemCalls& DefaultSystemCalls() {

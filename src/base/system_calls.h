@@ -15,6 +15,8 @@ public:
     virtual int Fsync(int fd);
     virtual int Close(int fd);
     virtual int Rename(const char* from, const char* to);
+    // A read-only descriptor of a directory, for syncing its entries; -1 with errno on failure.
+    virtual int OpenDirectory(const char* path);
 };
 
 // The real system calls.

@@ -1,5 +1,7 @@
 #include "edit/control_rule.h"
 
+#include <algorithm>
+
 #include "model/fixed_text.h"
 #include "session/session.h"
 
@@ -23,6 +25,13 @@ std::size_t FieldOffset(const Session& session, const ControlRule& rule) {
             return FGRec::Goal(session.Select.CurrentGoalIndex).offset + rule.Offset;
         case Scope::CurrentOptionalCraft:
             return rule.Offset + static_cast<std::size_t>(session.Select.CurrentOptionalCraftRow);
+        case Scope::CurrentOrder:
+            // Kept inside the sixteen orders whatever the selection holds.
+            return FGRec::Order(
+                       std::clamp(session.Select.CurrentOrderRegion, 1, FGRec::kRegions),
+                       std::clamp(session.Select.CurrentOrderNumber, 1, FGRec::kOrdersPerRegion))
+                       .offset +
+                   rule.Offset;
         case Scope::Record:
             break;
     }

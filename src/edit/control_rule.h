@@ -3,8 +3,10 @@
 // records it writes, and what must follow. Most controls are one such line; only the linked
 // rules are code, named functions a rule points at.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,8 +42,9 @@ enum class Store : std::uint8_t {
     Custom,        // the rule's own Write
 };
 
-// Where a rule's offset counts from inside a flight group record.
-enum class Scope : std::uint8_t { Record, CurrentGoal, CurrentOptionalCraft };
+// Where a rule's offset counts from inside a flight group record. CurrentOrder: the order at
+// (Select.CurrentOrderRegion, Select.CurrentOrderNumber).
+enum class Scope : std::uint8_t { Record, CurrentGoal, CurrentOptionalCraft, CurrentOrder };
 
 // Which records a control writes.
 enum class Targets : std::uint8_t {
@@ -65,6 +68,20 @@ using CustomShown = EditValue (*)(const Session&, const FGObject&, const Control
 using CustomRows = std::vector<std::string> (*)(const Session&);
 using CustomCheck = std::string (*)(const Session&, const EditValue&);
 
+// Bytes of a flight group record, counted from where the rule's offset counts.
+struct RecordSpan {
+    std::uint16_t Offset = 0;
+    std::uint16_t Length = 0;
+};
+
+// What a linked rule or a custom write changes in the target records besides the rule's own
+// field. The undo history then captures just those bytes; unknown (the default) makes it
+// capture whole records, which is always right but slow for thousands of flight groups.
+struct RecordWrites {
+    bool Known = false;
+    std::array<RecordSpan, 3> Spans{};
+};
+
 struct ControlRule {
     std::string_view Control;  // the control's objectName
     std::string_view Field;    // the field's name as vorlan-cli edit takes it; empty: not offered
@@ -84,7 +101,18 @@ struct ControlRule {
     CustomShown Shown = nullptr;  // what the control shows, when the plain reading does not say
     CustomRows Rows = nullptr;    // the rows, when they are not the table's
     CustomCheck Check = nullptr;  // extra refusal, after the kind's own check
+    RecordWrites AlsoWrites{};
 };
+
+// rule, declaring that its linked rule or custom write changes only spans besides its field.
+constexpr ControlRule AlsoWriting(ControlRule rule, std::initializer_list<RecordSpan> spans) {
+    rule.AlsoWrites.Known = true;
+    std::size_t i = 0;
+    for (const RecordSpan span : spans) {
+        rule.AlsoWrites.Spans[i++] = span;
+    }
+    return rule;
+}
 
 // Everything a linked rule or a custom write sees of one edit.
 struct EditContext {

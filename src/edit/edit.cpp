@@ -3,10 +3,14 @@
 #include <array>
 #include <vector>
 
+#include "edit/arrival_rules.h"
 #include "edit/fg_goal_rules.h"
 #include "edit/hyperbuoys.h"
 #include "edit/options_rules.h"
+#include "edit/order_rules.h"
+#include "edit/point_rules.h"
 #include "edit/ship_rules.h"
+#include "edit/undo.h"
 #include "ops/fg_clipboard.h"
 #include "ops/fg_create.h"
 #include "ops/fg_delete.h"
@@ -17,32 +21,11 @@
 namespace vorlan {
 namespace {
 
-// The records a rule writes: the selected flight groups in list order, or the current one. With
-// nothing selected the current flight group stands for the selection, so an edit the page shows
-// is never dropped.
-std::vector<FGObject*> TargetsOf(Session& session, Targets target) {
-    std::vector<FGObject*> targets;
-    if (target == Targets::None) {
-        return targets;
-    }
-    auto& groups = session.CurrentMission().FlightGroups;
-    if (target == Targets::SelectedFGs) {
-        const RowSelection& selected = session.Select.SelectedFGs;
-        for (std::size_t i = 0; i < groups.size() && i < selected.size(); ++i) {
-            if (selected[i]) {
-                targets.push_back(groups[i].get());
-            }
-        }
-    }
-    if (targets.empty()) {
-        if (FGObject* current = session.CurrentFG()) {
-            targets.push_back(current);
-        }
-    }
-    return targets;
-}
-
 EditResult RunControl(Session& session, const ControlEdit& edit) {
+    // The trigger panel's controls work on the block of the page that shows the panel.
+    if (const TriggerControlRule* trigger = FindTriggerControl(edit.Control)) {
+        return RunTriggerControl(session, *trigger, edit.Value);
+    }
     const ControlRule* rule = FindControlRule(edit.Control);
     if (rule == nullptr) {
         return EditResult::Refused("No control named " + std::string(edit.Control));
@@ -145,13 +128,41 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Spelled out for compilers without aggregate deduction.
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 }  // namespace
+
+// With nothing selected the current flight group stands for the selection, so an edit the page
+// shows is never dropped.
+std::vector<FGObject*> TargetsOf(Session& session, Targets target) {
+    std::vector<FGObject*> targets;
+    if (target == Targets::None) {
+        return targets;
+    }
+    auto& groups = session.CurrentMission().FlightGroups;
+    if (target == Targets::SelectedFGs) {
+        const RowSelection& selected = session.Select.SelectedFGs;
+        for (std::size_t i = 0; i < groups.size() && i < selected.size(); ++i) {
+            if (selected[i]) {
+                targets.push_back(groups[i].get());
+            }
+        }
+    }
+    if (targets.empty()) {
+        if (FGObject* current = session.CurrentFG()) {
+            targets.push_back(current);
+        }
+    }
+    return targets;
+}
 
 EditResult ApplyEdit(Session& session, const Edit& edit) {
     if (!session.Status.UIReady) {
         return {};
     }
+    session.Undo.Begin(session, UndoScopeOf(session, edit));
     EditResult result =
         std::visit(Overloaded{
                        [&](const ControlEdit& e) { return RunControl(session, e); },
@@ -160,17 +171,27 @@ EditResult ApplyEdit(Session& session, const Edit& edit) {
                        [&](const HyperbuoyEdit& e) { return AddHyperbuoys(session, e); },
                        [&](const HeaderEdit& e) { return RunHeader(session, e); },
                        [&](const HeaderTouchedEdit&) { return MarkMission(); },
+                       [&](const PointEdit& e) { return EditPoint(session, e); },
+                       [&](const TriggerEdit& e) { return SetTrigger(session, e); },
                    },
                    edit);
     if (result.Changed) {
-        MarkAs(session, result.Mark);
+        // A control that sends what a record already holds (a text field losing the focus)
+        // marks nothing; the header dialog's controls count as changes before its OK.
+        const bool wrote = session.Undo.Commit(session);
+        if (wrote || std::holds_alternative<HeaderTouchedEdit>(edit)) {
+            MarkAs(session, result.Mark);
+        }
+    } else {
+        session.Undo.Abandon();
     }
     return result;
 }
 
 std::span<const std::span<const ControlRule>> AllControlRules() {
-    static const std::array<std::span<const ControlRule>, 3> pages = {
-        ShipPageRules(), OptionsPageRules(), FGGoalPageRules()};
+    static const std::array<std::span<const ControlRule>, 8> pages = {
+        ShipPageRules(), OptionsPageRules(), FGGoalPageRules(),  WaypointPageRules(),
+        JumpPageRules(), OrderPageRules(),   ArrivalPageRules(), DeparturePageRules()};
     return pages;
 }
 

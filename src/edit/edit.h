@@ -4,11 +4,16 @@
 // linked rules, marks the right modified flag and says what must be shown again. Nothing else
 // writes records or modified flags (loading, saving and New clear them).
 
+#include <array>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "edit/control_rule.h"
+#include "edit/trigger_rules.h"
 #include "session/edit_result.h"
 #include "session/header_fields.h"
 
@@ -50,11 +55,28 @@ struct HeaderEdit {
 // dialog is then cancelled.
 struct HeaderTouchedEdit {};
 
+// The two coordinate grids of the "WPs" page.
+enum class PointGrid { Points, OrderWaypoints };
+// Coordinates typed into one row of a grid, in km: each axis (X, Y, Z) with a text is set in
+// every selected flight group. OrderWaypoints rows are waypoints of order Order of region
+// Region (both 1..4).
+struct PointEdit {
+    PointGrid Grid = PointGrid::Points;
+    int Row = 0;
+    std::array<std::optional<std::string>, 3> Axes{};
+    int Region = 1;
+    int Order = 1;
+};
+
 using Edit = std::variant<ControlEdit, FGListEdit, MessageListEdit, HyperbuoyEdit, HeaderEdit,
-                          HeaderTouchedEdit>;
+                          HeaderTouchedEdit, PointEdit, TriggerEdit>;
 
 // Does nothing while UIReady is false: filling a page never writes.
 EditResult ApplyEdit(Session& session, const Edit& edit);
+
+// The records a rule with this target writes: the selected flight groups in list order, or the
+// current one when none is selected.
+std::vector<FGObject*> TargetsOf(Session& session, Targets target);
 
 // Every page control the edit path knows, by objectName or by field name.
 const ControlRule* FindControlRule(std::string_view control);

@@ -139,15 +139,21 @@ constexpr ControlRule Text(std::string_view control, std::string_view field, std
 using enum TableId;
 
 constexpr std::array kShipRules = {
-    Text("ShipName", "Name", FGRec::Name.offset, NameSuggestions, kRedrawList, LinkColorToName),
-    Row("ShipBox", "CraftType", FGRec::CraftType.offset, CraftTypeNames, kRedrawList | kFGInfo,
-        AutoLinkByCraftType),
-    Number("FGSizeSpin", "CraftCount", FGRec::CraftCount.offset, 1, 100, kRedrawList | kFGInfo,
-           Store::Byte, AdjustSpecialCraft),
+    AlsoWriting(
+        Text("ShipName", "Name", FGRec::Name.offset, NameSuggestions, kRedrawList, LinkColorToName),
+        {{FGRec::Markings.offset, 1}}),
+    AlsoWriting(Row("ShipBox", "CraftType", FGRec::CraftType.offset, CraftTypeNames,
+                    kRedrawList | kFGInfo, AutoLinkByCraftType),
+                {{FGRec::IFF.offset, 2}}),  // IFF and Team
+    AlsoWriting(Number("FGSizeSpin", "CraftCount", FGRec::CraftCount.offset, 1, 100,
+                       kRedrawList | kFGInfo, Store::Byte, AdjustSpecialCraft),
+                {{FGRec::SpecialCraft.offset, 1}}),
     Number("WaveSpin", "Waves", FGRec::Waves.offset, 1, 1000, kRedrawList, Store::ByteMinusOne),
-    Row("TeamBox", "Team", FGRec::Team.offset, TeamList, kRedrawList, AutoLinkByTeam),
-    Row("PlayerBox", "PlayerNumber", FGRec::PlayerNumber.offset, PlayerNames, kRedrawList,
-        CheckPlayerCraft),
+    AlsoWriting(Row("TeamBox", "Team", FGRec::Team.offset, TeamList, kRedrawList, AutoLinkByTeam),
+                {{FGRec::IFF.offset, 1}}),
+    AlsoWriting(Row("PlayerBox", "PlayerNumber", FGRec::PlayerNumber.offset, PlayerNames,
+                    kRedrawList, CheckPlayerCraft),
+                {}),
     Row("PlrPosSpin", "PlayerCraft", FGRec::PlayerCraft.offset, PlayerPositionNames),
     Number("GGSpin", "GlobalGroup", FGRec::GlobalGroup.offset, 0, 1000, kRedrawList),
     Number("GUSpin", "GlobalUnit", FGRec::GlobalUnit.offset, 0, 1000, kRedrawList),

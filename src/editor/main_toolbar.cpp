@@ -55,6 +55,9 @@ MainToolbar BuildMainToolbar(QToolBar& bar, QToolBar& selectors) {
     t.SaveBtn = AddButton(bar, "SaveBtn", "Save", "Save", QStyle::SP_DialogSaveButton);
     t.SaveAsBtn = AddButton(bar, "SaveAsBtn", "Save As", "Save As");
     bar.addSeparator();
+    t.UndoBtn = AddButton(bar, "UndoBtn", "Undo", "Undo", QStyle::SP_ArrowBack);
+    t.RedoBtn = AddButton(bar, "RedoBtn", "Redo", "Redo", QStyle::SP_ArrowForward);
+    bar.addSeparator();
     t.NewFGBut =
         AddButton(bar, "NewFGBut", "New FG or Message", "New", QStyle::SP_FileDialogNewFolder);
     t.DeleteBut =

@@ -16,6 +16,8 @@ struct MainToolbar {
     QToolButton* LoadBtn = nullptr;
     QToolButton* SaveBtn = nullptr;
     QToolButton* SaveAsBtn = nullptr;
+    QToolButton* UndoBtn = nullptr;
+    QToolButton* RedoBtn = nullptr;
     QToolButton* NewFGBut = nullptr;
     QToolButton* DeleteBut = nullptr;
     QToolButton* CutBtn = nullptr;

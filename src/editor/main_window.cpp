@@ -1,5 +1,6 @@
 #include "editor/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -52,7 +53,14 @@ TForm1::TForm1(EditorEnvironment environment, QWidget* parent)
     toolbar_.ShowMap->setEnabled(false);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The widgets outlive the session by a moment; a text field losing the focus as they go
+    // must not edit a mission that is gone.
+    qApp->removeEventFilter(this);
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        widget->blockSignals(true);
+    }
+}
 
 void TForm1::BuildWindow() {
     auto* bar = new QToolBar(this);
@@ -264,6 +272,11 @@ void TForm1::changeEvent(QEvent* event) {
     // Coming back from a dialog or the map: the list's row may have moved meanwhile.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && startUpDone_) {
         ShipListClick();
+        // The map moves points; the "WPs" page shows them again.
+        if (const EditorPage* page = InnerPage();
+            page != nullptr && page->PageNumber() == kWaypointsPage) {
+            fillFlightGroupPage();
+        }
     }
 }
 
@@ -287,6 +300,8 @@ void TForm1::SetCaption(const std::string& caption) {
 
 void TForm1::SaveEnabledChanged(bool enabled) {
     toolbar_.SaveBtn->setEnabled(enabled);
+    // Saving and loading move the history's clean point or clear it.
+    ShowUndoState();
 }
 
 void TForm1::DebriefingsShown(bool shown) {

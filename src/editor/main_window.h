@@ -70,6 +70,9 @@ public:
     void PasteFG();
     void MoveUp();
     void MoveDown();
+    // Undo and redo of the last user action.
+    void UndoCommand();
+    void RedoCommand();
     // Other toolbar commands.
     void ShowPreferences();
     void ShowMissionParameters();
@@ -129,6 +132,7 @@ private:
     void MoveSelection(MoveDirection direction);
     void EditMessageList(MessageListCommand command);
     void RefreshShownPage(std::span<const std::string_view> controls);
+    void ShowUndoState();
     int CurrentShipRow() const;
     int CurrentMessageRow() const;
     int OuterPage() const;

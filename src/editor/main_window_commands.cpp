@@ -7,6 +7,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "edit/ui/orders_page.h"
+#include "edit/undo.h"
 #include "editor/about_box.h"
 #include "editor/header_form.h"
 #include "editor/hyper_form.h"
@@ -37,6 +39,8 @@ void TForm1::ConnectCommands() {
     connect(t.LoadBtn, &QToolButton::clicked, this, &TForm1::OpenCommand);
     connect(t.SaveBtn, &QToolButton::clicked, this, &TForm1::SaveCommand);
     connect(t.SaveAsBtn, &QToolButton::clicked, this, &TForm1::SaveAsCommand);
+    connect(t.UndoBtn, &QToolButton::clicked, this, &TForm1::UndoCommand);
+    connect(t.RedoBtn, &QToolButton::clicked, this, &TForm1::RedoCommand);
     connect(t.NewFGBut, &QToolButton::clicked, this, &TForm1::NewFGOrMessage);
     connect(t.DeleteBut, &QToolButton::clicked, this, &TForm1::DeleteFGOrMessage);
     connect(t.CutBtn, &QToolButton::clicked, this, &TForm1::CutFG);
@@ -49,6 +53,7 @@ void TForm1::ConnectCommands() {
     connect(t.AboutBtn, &QToolButton::clicked, this, &TForm1::ShowAbout);
     connect(t.Regions, &QButtonGroup::idClicked, this, &TForm1::SelectRegion);
     connect(t.Orders, &QButtonGroup::idClicked, this, &TForm1::SelectOrder);
+    connect(ordersPage_, &OrdersPage::OrderChosen, this, &TForm1::SelectOrder);
     connect(overallPages_, &QTabWidget::currentChanged, this, &TForm1::OuterPageChanged);
     connect(fgPages_, &QTabWidget::currentChanged, this, &TForm1::InnerPageChanged);
     connect(shipList_, &QListView::clicked, this, &TForm1::ShipListClick);
@@ -82,6 +87,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 bool TForm1::HandleWindowKey(QKeyEvent* key) {
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    // Undo and redo act on the mission wherever the focus is, text fields included.
+    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key->key() == Qt::Key_Z) {
+        RedoCommand();
+        return true;
+    }
     if (modifiers == Qt::ControlModifier) {
         switch (key->key()) {
             case Qt::Key_N:
@@ -98,6 +108,12 @@ bool TForm1::HandleWindowKey(QKeyEvent* key) {
                 return true;
             case Qt::Key_G:
                 RedrawFlightGroupList();
+                return true;
+            case Qt::Key_Z:
+                UndoCommand();
+                return true;
+            case Qt::Key_Y:
+                RedoCommand();
                 return true;
             default:
                 return false;
@@ -148,6 +164,25 @@ void TForm1::Reopen(int entry) {
     if (entry >= 0) {
         ReopenCommand(session_, dialogs_, static_cast<std::size_t>(entry));
     }
+}
+
+void TForm1::UndoCommand() {
+    Apply(UndoLastEdit(session_));
+}
+
+void TForm1::RedoCommand() {
+    Apply(RedoLastEdit(session_));
+}
+
+void TForm1::ShowUndoState() {
+    const auto show = [](QToolButton* button, const char* verb, bool can,
+                         const std::string& label) {
+        button->setEnabled(can);
+        button->setToolTip(can ? QString("%1: %2").arg(verb, QString::fromStdString(label))
+                               : QString(verb));
+    };
+    show(toolbar_.UndoBtn, "Undo", session_.Undo.CanUndo(), session_.Undo.UndoLabel());
+    show(toolbar_.RedoBtn, "Redo", session_.Undo.CanRedo(), session_.Undo.RedoLabel());
 }
 
 void TForm1::Edit(const vorlan::Edit& edit) {
@@ -256,6 +291,7 @@ void TForm1::Apply(const EditResult& result) {
         highlightTriggerLabel(1);
     }
     SaveEnabledChanged(session_.IsModified());
+    ShowUndoState();
     for (const std::string& warning : result.Warnings) {
         dialogs_.ShowWarning(warning);
     }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "edit/trigger_rules.h"
 #include "editor/main_window.h"
 #include "editor/pages/flight_group_pages.h"
 #include "editor/pages/outer_pages.h"
@@ -54,8 +55,15 @@ void TForm1::selectFlightGroup(bool fromList) {
     session_.MakeFGCurrent(fromList && shipList_->currentIndex().isValid()
                                ? shipList_->currentIndex().row()
                                : std::max(count - 1, 0));
+    // A flight group becomes current on the first trigger of each of its blocks.
+    for (const TriggerContext context :
+         {TriggerContext::Arrival, TriggerContext::Departure, TriggerContext::Jump}) {
+        session_.Select.CurrentTriggers.at(static_cast<std::size_t>(context)) = 1;
+    }
     ShowCurrentFG();
-    highlightTriggerLabel(1);
+    if (PlaceOf(session_.Select.CurrentTriggerContext).Records == TriggerRecords::SelectedFGs) {
+        highlightTriggerLabel(1);
+    }
 }
 
 void TForm1::ShowCurrentFG() {
@@ -68,6 +76,8 @@ void TForm1::ShowCurrentFG() {
     }
     syncingShipList_ = false;
     ShowFGInfo();
+    // A new flight group starts at the first order of region 1; the toggles show where we are.
+    ShowRegionAndOrderSelectors();
 }
 
 void TForm1::ShowFGInfo() {
@@ -84,11 +94,22 @@ void TForm1::fillFlightGroupPage() {
     const FillGuard filling(session_);
     if (EditorPage* page = InnerPage(); page != nullptr && session_.CurrentFG() != nullptr) {
         page->fill(session_);
+        // A fill may move the page's trigger line (the "Jump" page starts on its first).
+        if (!triggerPanel_->isHidden()) {
+            triggerPanel_->ShowTriggers(session_);
+        }
     }
 }
 
+// The line highlighted is the trigger the selectors edit, so they show that trigger too.
 void TForm1::highlightTriggerLabel(int n) {
-    triggerPanel_->highlightTriggerLabel(n);
+    const auto context = static_cast<std::size_t>(session_.Select.CurrentTriggerContext);
+    session_.Select.CurrentTriggers.at(context) = n;
+    if (triggerPanel_->isHidden()) {
+        triggerPanel_->highlightTriggerLabel(n);
+    } else {
+        triggerPanel_->ShowTriggers(session_);
+    }
 }
 
 void TForm1::highlightOrderLabel(int n) {
@@ -140,24 +161,56 @@ void TForm1::PlaceTriggerPanel() {
         triggerPanel_->hide();
         return;
     }
+    // The page decides the block the panel edits; each showing starts on its first trigger.
+    if (const auto context =
+            TriggerContextOfPage(outer, outer == kFlightGroupsPage ? host->PageNumber() : -1)) {
+        session_.Select.CurrentTriggerContext = *context;
+        session_.Select.CurrentTriggers.at(static_cast<std::size_t>(*context)) = 1;
+    }
     host->TriggerPanelHost()->addWidget(triggerPanel_);
+    triggerPanel_->Attach(session_, [this](const vorlan::Edit& edit) { Edit(edit); });
     triggerPanel_->SetReduced(host->ReducedTriggerPanel());
     triggerPanel_->show();
+    triggerPanel_->ShowTriggers(session_);
 }
+
+namespace {
+
+// The inner pages that show the current order; the others do not change with it.
+bool ShowsCurrentOrder(const EditorPage* page) {
+    return page != nullptr &&
+           (page->PageNumber() == kOrdersPage || page->PageNumber() == kWaypointsPage ||
+            page->PageNumber() == kJumpPage);
+}
+
+}  // namespace
 
 void TForm1::SelectRegion(int region) {
     const FillGuard filling(session_);
     session_.Select.CurrentOrderRegion = region;
     // Ghosting depends on the region, so the rows repaint in their new colours.
     shipModel_->Refresh();
+    if (ShowsCurrentOrder(InnerPage()) && session_.CurrentFG() != nullptr) {
+        InnerPage()->fill(session_);
+        // On the "Jump" page the panel shows the skip triggers of the order now current.
+        if (!triggerPanel_->isHidden()) {
+            triggerPanel_->ShowTriggers(session_);
+        }
+    }
 }
 
+// From the order toolbar or a click on an order line of the "Orders" page.
 void TForm1::SelectOrder(int order) {
     const FillGuard filling(session_);
     session_.Select.CurrentOrderNumber = order;
+    toolbar_.Orders->button(order)->setChecked(true);
     highlightOrderLabel(order);
-    if (session_.CurrentFG() != nullptr) {
-        ordersPage_->fill(session_);
+    if (ShowsCurrentOrder(InnerPage()) && session_.CurrentFG() != nullptr) {
+        InnerPage()->fill(session_);
+        // On the "Jump" page the panel shows the skip triggers of the order now current.
+        if (!triggerPanel_->isHidden()) {
+            triggerPanel_->ShowTriggers(session_);
+        }
     }
 }
 

@@ -35,6 +35,7 @@ bool WriteMission(Session& session, const std::string& path, bool updateCaption,
         session.AddRecentMission(mission.MissionFileName);
     }
     session.Status.HasFileName = true;
+    session.Undo.MarkSaved();
     session.ClearModified();
     session.Status.FGModified = false;
     session.Status.MessagesModified = false;

@@ -28,9 +28,10 @@ constexpr bool HasShortTail(std::int16_t platform) {
 struct Mission {
     std::int16_t MissionPlatform = kPlatformBop;
     ByteRecord<HeaderRec::Tag> MissionHeader;
-    // Owned through pointers so that references to the current items survive reordering.
-    std::vector<std::unique_ptr<FGObject>> FlightGroups;
-    std::vector<std::unique_ptr<MsgObject>> Messages;
+    // Held through pointers so that references to the current items survive reordering, and
+    // shared so that the undo history can keep a removed item alive for its undo.
+    std::vector<std::shared_ptr<FGObject>> FlightGroups;
+    std::vector<std::shared_ptr<MsgObject>> Messages;
     std::vector<GGObject> GlobalGoals;
     std::vector<TeamDetailObject> Teams;
     std::vector<TBrfObject> Briefings;

@@ -127,6 +127,7 @@ void SelectFirstItems(Session& session) {
     if (!mission.Messages.empty()) {
         session.Select.SelectedMessages[0] = true;
     }
+    session.Undo.Clear();
     session.ClearModified();
     session.Status.FGModified = false;
     session.Status.MessagesModified = false;

@@ -3,6 +3,7 @@
 // status flags, the templates, the clipboard and the running settings. The program has one;
 // every test makes its own.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "model/mission.h"
 #include "model/mission_records.h"
 #include "model/mission_ui.h"
+#include "session/undo_history.h"
 #include "settings/recent_missions.h"
 #include "settings/settings.h"
 #include "text/vocabulary.h"
@@ -24,6 +26,10 @@ namespace vorlan {
 
 // Selected state per row of a list; rows past the end count as unselected.
 using RowSelection = std::vector<bool>;
+
+// The trigger block the one trigger panel edits, decided by the page that shows it.
+enum class TriggerContext : std::uint8_t { Arrival, Departure, Jump, Messages, GlobalGoals };
+inline constexpr std::size_t kTriggerContexts = 5;
 
 struct Selection {
     int CurrentFGIndex = 0;
@@ -38,6 +44,11 @@ struct Selection {
     int CurrentGoalIndex = 0;
     // The optional craft row the "Options" page edits, 0..9.
     int CurrentOptionalCraftRow = 0;
+    // Where the trigger panel works, and the trigger (1..4) it edits in each context.
+    TriggerContext CurrentTriggerContext = TriggerContext::Arrival;
+    std::array<int, kTriggerContexts> CurrentTriggers{1, 1, 1, 1, 1};
+    // The global goals page's tab: 0 primary, 1 prevent, 2 secondary.
+    int CurrentGoalKind = 0;
 };
 
 struct StatusFlags {
@@ -110,6 +121,8 @@ public:
     Vocabulary Vocab;
     // The voice file of each message, kept aligned with the messages.
     WavList VoiceList;
+    // The steps that can be undone and redone; cleared with every new or loaded mission.
+    UndoHistory Undo;
     // The reopen history, read at start-up and written when the program closes.
     RecentMissions History;
     // Where the open dialog starts: the preferred missions directory, then the last one used.

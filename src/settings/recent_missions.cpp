@@ -25,18 +25,26 @@ std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
     if (!file) {
         return std::nullopt;
     }
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
-    }
-    return lines;
+    std::ostringstream text;
+    text << file.rdbuf();
+    return TextFileLines(text.view());
 }
 
 }  // namespace
+
+std::vector<std::string> TextFileLines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return lines;
+}
 
 // By value: path may be one of the entries that are about to move.
 void RecentMissions::Add(std::string path) {
@@ -63,16 +71,32 @@ std::vector<std::string> RecentMissions::Captions(bool withDirectory) const {
 
 void RecentMissions::Load(const std::string& directory) {
     entries_.clear();
-    auto lines = ReadLines(JoinPath(directory, kHistoryFileName));
-    if (!lines) {
-        return;
+    if (auto lines = ReadLines(JoinPath(directory, kHistoryFileName))) {
+        LoadLines(*lines);
     }
+}
+
+void RecentMissions::LoadText(std::string_view text) {
+    entries_.clear();
+    LoadLines(TextFileLines(text));
+}
+
+void RecentMissions::LoadLines(const std::vector<std::string>& lines) {
     // A file edited by hand may hold blank lines or more than the menus show.
-    for (const std::string& line : *lines) {
+    for (const std::string& line : lines) {
         if (!line.empty() && entries_.size() < kMaxRecentMissions) {
             entries_.push_back(line);
         }
     }
+}
+
+std::string HistoryText(const RecentMissions& history) {
+    std::string text;
+    for (const std::string& entry : history.Entries()) {
+        text += entry;
+        text += "\r\n";
+    }
+    return text;
 }
 
 HistorySaveResult SaveHistory(const RecentMissions& history, const std::string& directory) {
@@ -80,11 +104,7 @@ HistorySaveResult SaveHistory(const RecentMissions& history, const std::string& 
     if (!std::filesystem::is_directory(directory, error)) {
         return HistorySaveResult::DirectoryMissing;
     }
-    std::string text;
-    for (const std::string& entry : history.Entries()) {
-        text += entry;
-        text += "\r\n";
-    }
+    const std::string text = HistoryText(history);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     std::string writeError;
     if (!WriteFileAtomically(JoinPath(directory, kHistoryFileName),

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorlan {
@@ -26,16 +27,26 @@ public:
     // Replaces the list by the lines of the history file in directory; a missing file leaves
     // the list empty.
     void Load(const std::string& directory);
+    // The same from the text of a history file.
+    void LoadText(std::string_view text);
 
     void Clear() { entries_.clear(); }
 
 private:
+    void LoadLines(const std::vector<std::string>& lines);
+
     std::vector<std::string> entries_;
 };
 
 enum class HistorySaveResult { Saved, DirectoryMissing, WriteFailed };
 
-// Writes the history file in directory, one path per line with CR LF line ends.
+// The lines of a text file: ended by LF or CR LF, the last one possibly unended.
+std::vector<std::string> TextFileLines(std::string_view text);
+
+// The history file's text: one path per line with CR LF line ends.
+std::string HistoryText(const RecentMissions& history);
+
+// Writes the history file in directory.
 HistorySaveResult SaveHistory(const RecentMissions& history, const std::string& directory);
 
 // The message the user gets for a result other than Saved.

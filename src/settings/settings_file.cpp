@@ -80,14 +80,7 @@ std::string SettingsFilePath() {
     return JoinPath(JoinPath(base, "Vorlan"), "Vorlan.ini");
 }
 
-void loadSettings(Settings* settings, const std::string& path) {
-    std::string text;
-    std::string ignoredError;
-    // A file that is missing or cannot be read leaves every key at its default.
-    if (ReadWholeFile(path, &text, &ignoredError) != ReadResult::Read) {
-        text.clear();
-    }
-    const IniFile ini(text);
+Settings SettingsFromIni(const IniFile& ini) {
     const Settings defaults;
     Settings s;
 
@@ -132,7 +125,39 @@ void loadSettings(Settings* settings, const std::string& path) {
     s.FileSavedMsg = ini.ReadBool(kOptions, "FileSavedMsg", defaults.FileSavedMsg);
     s.DoBackups = ini.ReadBool(kOptions, "DoBackups", defaults.DoBackups);
 
-    *settings = std::move(s);
+    return s;
+}
+
+void loadSettings(Settings* settings, const std::string& path) {
+    std::string text;
+    std::string ignoredError;
+    // A file that is missing or cannot be read leaves every key at its default.
+    if (ReadWholeFile(path, &text, &ignoredError) != ReadResult::Read) {
+        text.clear();
+    }
+    *settings = SettingsFromIni(IniFile(text));
+}
+
+bool StoreSettings(const Settings& settings, IniFile* ini) {
+    const Settings& s = settings;
+    return ini->WriteString(kDirectories, "Missions", s.Missions) &&
+           ini->WriteString(kDirectories, "XWA", s.XWA) &&
+           ini->WriteString(kDirectories, "Vorlan", s.Vorlan) &&
+           ini->WriteBool(kOptions, "AutoLink", s.AutoLink) &&
+           ini->WriteBool(kOptions, "ConfirmDeletes", s.ConfirmDeletes) &&
+           ini->WriteBool(kOptions, "Blacken", s.Blacken) &&
+           ini->WriteBool(kOptions, "LinkColor", s.LinkColor) &&
+           ini->WriteBool(kMap, "Centre", s.Centre) &&
+           ini->WriteInteger(kOptions, "DefaultFormat", s.DefaultFormat) &&
+           ini->WriteBool(kMap, "GhostText", s.GhostText) &&
+           ini->WriteBool(kOptions, "DirInReopen", s.DirInReopen) &&
+           ini->WriteInteger(kMap, "AutoCtr", s.AutoCtr) &&
+           ini->WriteInteger(kMap, "ZoomSpeed", s.ZoomSpeed) &&
+           ini->WriteInteger(kMap, "DblClickLink", s.DblClickLink) &&
+           ini->WriteBool(kMap, "GhostGrid", s.GhostGrid) &&
+           ini->WriteInteger(kMap, "IconZoomSmall", s.IconZoomSmall) &&
+           ini->WriteInteger(kOptions, "DefaultShip", s.DefaultShip) &&
+           ini->WriteInteger(kOptions, "DefaultAI", s.DefaultAI);
 }
 
 bool saveSettings(const Settings& settings, const std::string& path, std::string* error) {
@@ -145,26 +170,7 @@ bool saveSettings(const Settings& settings, const std::string& path, std::string
         return false;
     }
     IniFile ini(text);
-    const Settings& s = settings;
-    const bool stored = ini.WriteString(kDirectories, "Missions", s.Missions) &&
-                        ini.WriteString(kDirectories, "XWA", s.XWA) &&
-                        ini.WriteString(kDirectories, "Vorlan", s.Vorlan) &&
-                        ini.WriteBool(kOptions, "AutoLink", s.AutoLink) &&
-                        ini.WriteBool(kOptions, "ConfirmDeletes", s.ConfirmDeletes) &&
-                        ini.WriteBool(kOptions, "Blacken", s.Blacken) &&
-                        ini.WriteBool(kOptions, "LinkColor", s.LinkColor) &&
-                        ini.WriteBool(kMap, "Centre", s.Centre) &&
-                        ini.WriteInteger(kOptions, "DefaultFormat", s.DefaultFormat) &&
-                        ini.WriteBool(kMap, "GhostText", s.GhostText) &&
-                        ini.WriteBool(kOptions, "DirInReopen", s.DirInReopen) &&
-                        ini.WriteInteger(kMap, "AutoCtr", s.AutoCtr) &&
-                        ini.WriteInteger(kMap, "ZoomSpeed", s.ZoomSpeed) &&
-                        ini.WriteInteger(kMap, "DblClickLink", s.DblClickLink) &&
-                        ini.WriteBool(kMap, "GhostGrid", s.GhostGrid) &&
-                        ini.WriteInteger(kMap, "IconZoomSmall", s.IconZoomSmall) &&
-                        ini.WriteInteger(kOptions, "DefaultShip", s.DefaultShip) &&
-                        ini.WriteInteger(kOptions, "DefaultAI", s.DefaultAI);
-    if (!stored) {
+    if (!StoreSettings(settings, &ini)) {
         // Only a directory name can hold a line break, and one cannot be stored in the file.
         SetError(error, path + ": a directory name holds a line break and cannot be saved");
         return false;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -120,6 +121,10 @@ TEST_F(CliEditTest, RefusalsNameTheProblemAndWriteNothing) {
         {{"set-fg", "0", "NoSuchField", "1"}, 2, "'NoSuchField'"},
         {{"set-fg", "0", "CraftCount", "many"}, 2, "CraftCount takes a number, not 'many'"},
         {{"set-fg", "0", "CraftCount"}, 2, "needs a value"},
+        {{"set-fg", "0", "Command", "7"}, 2, "unknown field 'Command'"},
+        {{"set-order", "0", "1", "5", "Command", "7"}, 2, "'5' is not 1, 2, 3 or 4"},
+        {{"set-order", "0", "1", "1", "Name", "x"}, 2, "unknown order field 'Name'"},
+        {{"set-order", "0", "1", "1", "Command", "76"}, 1, "Command: 76"},
         {{"add-hyperbuoys", "0", "2"}, 2, "region '0'"},
         {{"move-fgs", "up", "1,7"}, 1, "no flight group 7"},
         // Rows are checked against the list as the earlier operations left it.
@@ -158,6 +163,11 @@ TEST_F(CliEditTest, SetFGWritesTheListedFlightGroupsOnly) {
          {0, 2},
          FGRec::CraftCount.offset,
          {8}},
+        {{"set-order", "3,1", "2", "3", "Command", "7"}, {1, 3}, FGRec::Order(2, 3).offset, {7}},
+        {{"set-order", "4", "4", "4", "TargetJoin34", "1"},
+         {4},
+         FGRec::Order(4, 4).offset + OrderRec::TargetJoin34.offset,
+         std::string(1, '\0')},
     };
     const auto before = Records(in);
     for (const Case& c : cases) {
@@ -177,6 +187,37 @@ TEST_F(CliEditTest, SetFGWritesTheListedFlightGroupsOnly) {
     }
 }
 
+// Kilometres as the grids take them reach the listed flight groups' points only: the start
+// points through the working copies saving writes, a waypoint in the order named.
+TEST_F(CliEditTest, SetPointWritesTheNamedPointOfTheListedFlightGroups) {
+    const auto before = Records(in);
+    ASSERT_EQ(Edit({"set-point", "3,1", "start2", "1.5", "-250", "", "set-point", "0", "r2o3wp8",
+                    "-", ".5", "0.003125"}),
+              0)
+        << err.str();
+    auto want = before;
+    for (const std::size_t fg : {1u, 3u}) {
+        auto point = want[fg].Sub(FGRec::FilePoint(2));
+        point.Set(PointRec::X, 240);
+        point.Set(PointRec::Y, -32768);
+        point.Set(PointRec::Z, 0);
+    }
+    auto waypoint = want[0].Sub(FGRec::Order(2, 3)).Sub(OrderRec::OrderWaypoint(8));
+    waypoint.Set(PointRec::X, 0);
+    waypoint.Set(PointRec::Y, 80);
+    waypoint.Set(PointRec::Z, 0);
+    EXPECT_EQ(Records(out), want);
+
+    const std::pair<std::vector<std::string>, const char*> refused[] = {
+        {{"set-point", "0", "start5", "1", "1", "1"}, "unknown point 'start5'"},
+        {{"set-point", "0", "point6", "1", "1e2", "1"}, "'1e2' is not a number of km"},
+    };
+    for (const auto& [ops, named] : refused) {
+        EXPECT_EQ(Edit(ops), 2) << named;
+        EXPECT_NE(err.str().find(named), std::string::npos) << err.str();
+    }
+}
+
 // Message rows become the message selection: [A, B] + new, move row 1 down, delete row 0.
 TEST_F(CliEditTest, MessageOperationsActOnTheRowsGiven) {
     std::string second;
@@ -190,11 +231,51 @@ TEST_F(CliEditTest, MessageOperationsActOnTheRowsGiven) {
     });
 }
 
+// The whole trigger goes to the listed flight groups, or, when a value does not fit, nowhere.
+TEST_F(CliEditTest, SetTriggerWritesTheListedFlightGroupsOrNothing) {
+    ASSERT_EQ(Edit({"set-trigger", "3,1", "arrival", "4", "2", "1", "4", "0", "47", "3"}), 0)
+        << err.str();
+    const auto before = Records(in);
+    auto after = Records(out);
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        const auto trigger = std::as_const(after[i]).Sub(FGRec::ArrivalTrigger(4)).Image();
+        if (i == 1 || i == 3) {
+            EXPECT_EQ(std::vector<int>(trigger.begin(), trigger.end()),
+                      (std::vector<int>{2, 1, 4, 0, 47, 3}));
+        } else {
+            EXPECT_EQ(after[i], before[i]) << i;
+        }
+    }
+    ASSERT_EQ(Edit({"set-trigger", "0", "departure", "2", "1", "0", "0", "3"}), 0) << err.str();
+    after = Records(out);
+    const auto kept = std::as_const(before[0]).Sub(FGRec::DepartureTrigger(2));
+    const auto trigger = std::as_const(after[0]).Sub(FGRec::DepartureTrigger(2));
+    EXPECT_EQ(std::vector<int>(trigger.Image().begin(), trigger.Image().begin() + 4),
+              (std::vector<int>{1, 0, 0, 3}));
+    EXPECT_EQ(trigger.Get(TriggerRec::Parameter1), kept.Get(TriggerRec::Parameter1));
+
+    const std::vector<std::pair<std::vector<std::string>, const char*>> refused = {
+        {{"set-trigger", "0", "departure", "3", "1", "0", "0", "0"}, "Trigger: 3"},
+        {{"set-trigger", "0", "arrival", "1", "2", "1", "5", "0"}, "Target: 5"},
+        {{"set-trigger", "0", "arrival", "1", "2", "0", "0", "0", "256", "0"}, "Parameter1: 256"},
+        {{"set-trigger", "0", "jump", "1"}, "arrival or departure, not 'jump'"},
+        {{"set-trigger", "0", "arrival", "1", "2", "1", "0", "0", "5"}, "P1 and P2"},
+    };
+    for (const auto& [ops, named] : refused) {
+        EXPECT_NE(Edit(ops, dir.File("refused.tie")), 0) << named;
+        EXPECT_NE(err.str().find(named), std::string::npos) << err.str();
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.File("refused.tie")));
+}
+
 TEST_F(CliEditTest, HelpListsEveryFieldSetFGTakes) {
     std::ostringstream help;
     ASSERT_EQ(RunCli({"--help"}, dir.File("settings/Vorlan.ini"), help, err), 0);
     EXPECT_NE(help.str().find("set-fg LIST FIELD VALUE"), std::string::npos);
+    EXPECT_NE(help.str().find("set-order LIST R O FIELD VALUE"), std::string::npos);
     EXPECT_NE(help.str().find("add-hyperbuoys FROM TO [--no-entry]"), std::string::npos);
+    EXPECT_NE(help.str().find("set-trigger LIST arrival|departure T CONDITION CLASS INDEX AMOUNT"),
+              std::string::npos);
     for (const auto page : AllControlRules()) {
         for (const ControlRule& rule : page) {
             if (!rule.Field.empty()) {

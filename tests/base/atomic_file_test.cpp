@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
+#include <cstdlib>
+
 #include "support/temp_dir.h"
 
 namespace vorlan {
@@ -40,6 +43,51 @@ TEST(AtomicFile, AbandonedWriterRemovesItsTemporaryFile) {
         EXPECT_EQ(dir.Entries().size(), 1u);
     }
     EXPECT_TRUE(dir.Entries().empty());
+}
+
+// Records the calls that make a replacement durable, in order.
+class RecordingCalls : public SystemCalls {
+public:
+    std::vector<std::string> Log;
+
+    int Fsync(int fd) override {
+        Log.push_back(fd == directoryFd_ ? "fsync directory" : "fsync file");
+        return SystemCalls::Fsync(fd);
+    }
+    int Close(int fd) override {
+        Log.push_back(fd == directoryFd_ ? "close directory" : "close file");
+        return SystemCalls::Close(fd);
+    }
+    int Rename(const char* from, const char* to) override {
+        Log.push_back("rename");
+        return SystemCalls::Rename(from, to);
+    }
+    int OpenDirectory(const char* path) override {
+        Log.push_back(std::string("open ") + path);
+        directoryFd_ = SystemCalls::OpenDirectory(path);
+        return directoryFd_;
+    }
+
+private:
+    int directoryFd_ = -1;
+};
+
+// After the rename, the directory that holds the file (through a link, the real one) is synced.
+TEST(AtomicFile, SyncsTheTargetsDirectoryAfterTheRename) {
+    test::TempDir dir;
+    ASSERT_EQ(::mkdir(dir.File("real").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir(dir.File("links").c_str(), 0755), 0);
+    test::WriteFileText(dir.File("real/m.tie"), "old");
+    ASSERT_EQ(::symlink("../real/m.tie", dir.File("links/m.tie").c_str()), 0);
+    char realDir[PATH_MAX];
+    ASSERT_NE(::realpath(dir.File("real").c_str(), realDir), nullptr);
+
+    RecordingCalls calls;
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(dir.File("links/m.tie"), Bytes("new"), &error, calls)) << error;
+    EXPECT_EQ(calls.Log, (std::vector<std::string>{"fsync file", "close file", "rename",
+                                                   std::string("open ") + realDir,
+                                                   "fsync directory", "close directory"}));
 }
 
 TEST(AtomicFile, MissingDirectoryIsReported) {

@@ -6,7 +6,9 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -285,6 +287,30 @@ TEST_F(MainWindowTest, EditsStayMarkedAcrossPageChangesUntilSaved) {
     window->Edit(ControlEdit{"NoSuchControl", 1});  // a refusal reaches the user, writes nothing
     EXPECT_EQ(dialogs.Errors.back(), "No control named NoSuchControl");
     EXPECT_FALSE(Sess().IsModified());
+}
+
+TEST_F(MainWindowTest, UndoAndRedoReachTheHistoryFromATextField) {
+    StartWithMission(3);
+    auto* undo = window->findChild<QToolButton*>("UndoBtn");
+    auto* redo = window->findChild<QToolButton*>("RedoBtn");
+    EXPECT_FALSE(undo->isEnabled());
+    const std::string before = FGName(0);
+    auto* name = window->findChild<QComboBox*>("ShipName")->lineEdit();
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "Gold");
+    EXPECT_EQ(FGName(0), "Gold");
+    EXPECT_EQ(undo->toolTip(), "Undo: change Name of a flight group");
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(FGName(0), before);       // the whole typing is one step
+    EXPECT_FALSE(Sess().IsModified());  // back where the mission was loaded
+    EXPECT_TRUE(redo->isEnabled());
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(FGName(0), "Gold");
+    Click("UndoBtn");
+    Click("RedoBtn");
+    EXPECT_EQ(FGName(0), "Gold");
+    EXPECT_TRUE(window->findChild<QToolButton*>("SaveBtn")->isEnabled());
 }
 
 TEST_F(MainWindowTest, HistoryMenusReopenTheirEntries) {

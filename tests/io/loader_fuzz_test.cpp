@@ -4,9 +4,11 @@
 
 #include <random>
 
+#include "fuzz_targets.h"
 #include "io/byte_source.h"
 #include "io/mission_reader.h"
 #include "load_mission_entry.h"
+#include "model/record_layouts.h"
 #include "support/mission_factory.h"
 
 namespace vorlan {
@@ -61,9 +63,12 @@ std::vector<std::uint8_t> Mutate(std::vector<std::uint8_t> bytes, std::mt19937& 
     return bytes;
 }
 
-TEST(LoaderFuzz, SeedsAndTinyFiles) {
+TEST(LoaderFuzz, SeedsRegressionsAndTinyFiles) {
     for (const auto& seed : SeedCorpus()) {
         FuzzLoadMission(seed.data(), seed.size());
+    }
+    for (const auto& input : RegressionInputs("load_mission")) {
+        FuzzLoadMission(input.data(), input.size());
     }
     for (const std::vector<std::uint8_t>& tiny :
          {std::vector<std::uint8_t>{}, {18}, {12, 0, 1}, {18, 0, 0xFF}}) {
@@ -82,6 +87,32 @@ TEST(LoaderFuzz, LargestCountsInAnAlmostEmptyFile) {
     EXPECT_EQ(result.Parsed->FlightGroups.size(), 0xFFFFu);
     EXPECT_EQ(result.Parsed->Messages.size(), 0xFFFFu);
     EXPECT_EQ(result.BytesImplied - result.BytesMissing, bytes.size());
+}
+
+// The entry point passes over files whose counts promise far more than they hold, but not over
+// a file cut short by a few records, so that reading missing bytes as zeros is still fuzzed.
+TEST(LoaderFuzz, PassesOverOnlyFilesThatPromiseFarMore) {
+    const std::vector<std::uint8_t> full = test::GenerateMissionFile({.FlightGroups = 3});
+    struct Case {
+        std::vector<std::uint8_t> Bytes;
+        bool PassedOver;
+    };
+    std::vector<std::uint8_t> cut = full;
+    cut.resize(full.size() - 3 * FGRec::Tag::kSize);
+    std::vector<std::uint8_t> raised = full;
+    raised[2] = 200;  // 200 flight groups in a file that holds three
+    const Case cases[] = {
+        {full, false},
+        {cut, false},
+        {{18, 0, 0xFF, 0xFF, 0xFF, 0xFF}, true},
+        {raised, true},
+        {{18, 0, 3}, false},
+        {{18, 0, 3, 117, 169}, true},  // counts cut short still count
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PromisesFarMoreThanItHolds(c.Bytes.data(), c.Bytes.size()), c.PassedOver)
+            << c.Bytes.size() << " bytes";
+    }
 }
 
 // Ten thousand mutations in four shards, so that the suite can run them side by side.

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "io/load_mission.h"
+#include "io/mission_writer.h"
 #include "session/new_mission.h"
 #include "support/mission_factory.h"
 #include "support/recording_ui.h"
@@ -52,6 +53,22 @@ private:
         return -1;
     }
     bool failFsync_;
+};
+
+// Keeps the first bytes written and counts the rest, so that a file of hundreds of megabytes
+// costs no disk.
+class HeadKeepingCalls : public SystemCalls {
+public:
+    std::vector<std::uint8_t> Head;
+    std::size_t Total = 0;
+
+    ssize_t Write(int, const void* data, std::size_t size) override {
+        const auto* bytes = static_cast<const std::uint8_t*>(data);
+        Head.insert(Head.end(), bytes,
+                    bytes + std::min(size, 16 - std::min<std::size_t>(16, Total)));
+        Total += size;
+        return static_cast<ssize_t>(size);
+    }
 };
 
 class WriteMissionTest : public ::testing::Test {
@@ -140,6 +157,32 @@ TEST_F(WriteMissionTest, ImpossiblePathReportsTheSystemText) {
     EXPECT_NE(ui.Errors[0].find("Not a directory"), std::string::npos) << ui.Errors[0];
     EXPECT_TRUE(session.IsModified());
     EXPECT_TRUE(ui.SaveEnabled);
+}
+
+// The count field holds 65,535: a mission of that many flight groups saves with it, one more is
+// refused before anything is written. (One flight group shared by every slot keeps this cheap.)
+TEST_F(WriteMissionTest, FlightGroupLimitAtItsBoundary) {
+    Mission& mission = session.CurrentMission();
+    const std::shared_ptr<FGObject> fg = MakeFGFromTemplate(session, mission);
+    mission.FlightGroups.assign(kMaxFlightGroups, fg);
+    HeadKeepingCalls calls;
+    ASSERT_TRUE(WriteMission(session, target, false, calls));
+    ASSERT_GE(calls.Head.size(), 4u);
+    EXPECT_EQ(calls.Head[2], 0xFF);
+    EXPECT_EQ(calls.Head[3], 0xFF);
+    EXPECT_GT(calls.Total, kMaxFlightGroups * FGRec::Tag::kSize);
+    EXPECT_TRUE(ui.Errors.empty());
+
+    mission.FlightGroups.push_back(fg);
+    session.MarkFGModified();
+    HeadKeepingCalls refused;
+    ASSERT_FALSE(WriteMission(session, target, false, refused));
+    EXPECT_EQ(refused.Total, 0u);
+    ASSERT_EQ(ui.Errors.size(), 1u);
+    EXPECT_NE(ui.Errors[0].find("at most 65535 flight groups, this one has 65536"),
+              std::string::npos)
+        << ui.Errors[0];
+    EXPECT_TRUE(session.IsModified());
 }
 
 TEST_F(WriteMissionTest, SuccessfulSaveUpdatesCaptionHistoryFlagsAndCounts) {

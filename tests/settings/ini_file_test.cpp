@@ -44,12 +44,21 @@ TEST(IniFileTest, TextWithoutWritesIsByteExact) {
     EXPECT_EQ(IniFile("\xEF\xBB\xBF[A]\nk=v").Value("A", "k"), "v");
 }
 
-TEST(IniFileTest, WritesFillEmptySectionsEndTheLastLineAndKeepCrlf) {
+TEST(IniFileTest, WritesFillEmptySectionsEndTheLastLineAndKeepTheLineEnds) {
     IniFile ini("[Empty]\r\n[B]\r\nx=1");
     ini.WriteString("empty", "n", "-4");
     ini.WriteString("B", "y", "2");
     ini.WriteString("New", "k", "v");
     EXPECT_EQ(ini.Text(), "[Empty]\r\nn=-4\r\n[B]\r\nx=1\r\ny=2\r\n[New]\r\nk=v\r\n");
+
+    // With mixed line ends, added lines take the first line's.
+    for (const auto& [text, written] :
+         {std::pair{"[A]\r\nx=1\n[B]\ny=1\n", "[A]\r\nx=1\nk=v\r\n[B]\ny=1\n"},
+          std::pair{"[A]\nx=1\r\n[B]\r\ny=1\r\n", "[A]\nx=1\r\nk=v\n[B]\r\ny=1\r\n"}}) {
+        IniFile mixed(text);
+        mixed.WriteString("A", "k", "v");
+        EXPECT_EQ(mixed.Text(), written);
+    }
 }
 
 TEST(IniFileTest, WrittenValuesReadBackUnchangedAndLineBreaksAreRefused) {

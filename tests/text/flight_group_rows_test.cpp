@@ -90,6 +90,8 @@ TEST_F(FlightGroupRows, UnitPositionsCountCraftOfEarlierGroupsInTheSameUnit) {
     Add(51, 9);  // units 0 and past 50 neither show a position nor count
     Add(0, 9);
     Add(5, 1);
+    Add(50, 2);  // the last unit that counts
+    Add(50, 1);
     for (int pass = 0; pass < 2; ++pass) {  // every rebuild counts from the start
         EXPECT_TRUE(Row(1).ends_with("Unnamed 1"));
         EXPECT_TRUE(Row(2).ends_with("Unnamed 1"));
@@ -99,6 +101,8 @@ TEST_F(FlightGroupRows, UnitPositionsCountCraftOfEarlierGroupsInTheSameUnit) {
         EXPECT_EQ(RefName(4), "X-W Unnamed (2)");
         EXPECT_EQ(RefName(6), "X-W Unnamed");
         EXPECT_EQ(RefName(7), "X-W Unnamed 7");
+        EXPECT_TRUE(Row(8).ends_with("Unnamed 1"));
+        EXPECT_TRUE(Row(9).ends_with("Unnamed 3"));
     }
 }
 

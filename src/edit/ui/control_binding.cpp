@@ -20,31 +20,36 @@ std::string ToMissionText(const QString& text) {
 
 namespace {
 
-// Replaces a list's rows only when they differ, so the common refill costs no allocation.
-template <class List>
-void SetRows(List* list, const std::vector<std::string>& rows) {
-    const int count = list->count();
-    bool same = count == static_cast<int>(rows.size());
-    for (int i = 0; same && i < count; ++i) {
-        same = list->itemText(i) == FromMissionText(rows[static_cast<std::size_t>(i)]);
-    }
-    if (same) {
-        return;
-    }
-    list->clear();
+// A fingerprint of a list's rows, kept on the widget: refilling a list of thousands of flight
+// group names then costs one pass over the strings, not a comparison of every row shown.
+std::uint64_t RowsFingerprint(const std::vector<std::string>& rows) {
+    std::uint64_t hash = 14695981039346656037ull;
     for (const std::string& row : rows) {
-        list->addItem(FromMissionText(row));
+        for (const char c : row) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        }
+        hash = (hash ^ 0xFFu) * 1099511628211ull;  // rows "ab","c" differ from "a","bc"
     }
+    return hash;
 }
 
-// QListWidget names its rows differently from QComboBox.
-struct ListWidgetRows {
-    QListWidget* list;
-    int count() const { return list->count(); }
-    QString itemText(int i) const { return list->item(i)->text(); }
-    void clear() { list->clear(); }
-    void addItem(const QString& text) { list->addItem(text); }
-};
+// Replaces a list's rows only when they differ, all at once.
+template <class List>
+void SetRows(List* list, QObject* widget, const std::vector<std::string>& rows) {
+    const QVariant fingerprint = QVariant::fromValue(RowsFingerprint(rows));
+    if (list->count() == static_cast<int>(rows.size()) &&
+        widget->property("rowsFingerprint") == fingerprint) {
+        return;
+    }
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(rows.size()));
+    for (const std::string& row : rows) {
+        texts.append(FromMissionText(row));
+    }
+    list->clear();
+    list->addItems(texts);
+    widget->setProperty("rowsFingerprint", fingerprint);
+}
 
 void ShowCombo(QComboBox* combo, const Session& session, const ControlRule& rule,
                const EditValue& shown) {
@@ -53,7 +58,7 @@ void ShowCombo(QComboBox* combo, const Session& session, const ControlRule& rule
         combo->setEditText(FromMissionText(TextOf(shown)));
         return;
     }
-    SetRows(combo, RowsFor(session, rule));
+    SetRows(combo, combo, RowsFor(session, rule));
     combo->setCurrentIndex(NumberOf(shown));
 }
 
@@ -65,8 +70,7 @@ void ShowSpin(QSpinBox* spin, const ControlRule& rule, int shown) {
 
 void ShowList(QListWidget* list, const Session& session, const ControlRule& rule,
               const std::vector<int>& rows) {
-    ListWidgetRows adapter{list};
-    SetRows(&adapter, RowsFor(session, rule));
+    SetRows(list, list, RowsFor(session, rule));
     list->clearSelection();
     for (const int row : rows) {
         if (row >= 0 && row < list->count()) {
