@@ -85,8 +85,9 @@ void TForm1::ShowFGInfo() {
         shipPage_->FGInfo()->clear();
         return;
     }
+    // The flags it goes with follow the records when the rows are rebuilt.
     shipPage_->FGInfo()->setText(QString::fromStdString(
-        ShowFlightGroupInfo(session_.CurrentMission(), session_.Select.CurrentFGIndex)));
+        FlightGroupInfoLine(session_.CurrentMission(), session_.Select.CurrentFGIndex)));
 }
 
 // Filling never clears a modified flag: only saving, loading and New do.
@@ -229,6 +230,7 @@ void TForm1::RedrawFlightGroupList() {
 
 void TForm1::RefreshShipList() {
     RebuildFlightGroupList(session_.CurrentMission(), session_.Vocab, shipRows_);
+    RecomputePresentAtStart(session_.CurrentMission());
     shipModel_->Refresh();
     syncingShipList_ = true;
     ShowSelection(*shipList_, shipRows_.Selected, session_.Select.CurrentFGIndex);

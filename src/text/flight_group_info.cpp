@@ -17,10 +17,18 @@ bool ComputePresentAtStart(const FGObject& fg) {
            fg.Record.Get(FGRec::ArrivalDelaySeconds) < kAtStartSeconds;
 }
 
-std::string ShowFlightGroupInfo(Mission& mission, int currentFGIndex) {
+void RecomputePresentAtStart(Mission& mission) {
     for (auto& fg : mission.FlightGroups) {
         fg->PresentAtStart = ComputePresentAtStart(*fg) ? 1 : 0;
     }
+}
+
+std::string ShowFlightGroupInfo(Mission& mission, int currentFGIndex) {
+    RecomputePresentAtStart(mission);
+    return FlightGroupInfoLine(mission, currentFGIndex);
+}
+
+std::string FlightGroupInfoLine(const Mission& mission, int currentFGIndex) {
     // Counted from the list itself, which the header's count only mirrors.
     return "Flight Group #" + std::to_string(currentFGIndex + 1) + " of " +
            std::to_string(mission.FlightGroups.size());

@@ -16,4 +16,10 @@ bool ComputePresentAtStart(const FGObject& fg);
 // PresentAtStart of every flight group, which the map's filter reads.
 std::string ShowFlightGroupInfo(Mission& mission, int currentFGIndex);
 
+// Sets PresentAtStart of every flight group from its record.
+void RecomputePresentAtStart(Mission& mission);
+
+// The line alone, for a change of the current flight group, which changes no flag.
+std::string FlightGroupInfoLine(const Mission& mission, int currentFGIndex);
+
 }  // namespace vorlan
