@@ -339,7 +339,7 @@ CargoGroupLayout CargoLayoutFor(int craftType, const Vocabulary& vocab,
                 .GroupCaption = "Cargo",
                 .DefaultCaption = "Default:",
                 .SpecialCaption = "Special:",
-                .SpecialCraftCaption = "Spec\nShip#:",
+                .SpecialCraftCaption = "Special\nShip#:",
                 .SpecialCraftWidth = kCargoSpecialCraftWidth,
                 .SpecialCraftRows = {numbers.begin() + 1, numbers.end()}};
     }

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "edit/order_rules.h"
+#include "edit/ui/page_widgets.h"
 #include "editor/pages/flight_group_page_numbers.h"
 #include "editor/pages/highlight.h"
 #include "session/session.h"
@@ -26,29 +27,6 @@ namespace {
 
 constexpr int kComboCharacters = 4;
 constexpr const char* kLinkCaption = "Link targets";
-
-QComboBox* MakeCombo(const char* name, QWidget* parent, int characters = kComboCharacters) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    // The longest rows (craft names, flight group names) would otherwise widen the page.
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(characters);
-    combo->setMaxVisibleItems(20);
-    return combo;
-}
-
-QSpinBox* MakeSpin(const char* name, QWidget* parent) {
-    auto* spin = new QSpinBox(parent);
-    spin->setObjectName(name);
-    spin->setMinimumWidth(64);
-    return spin;
-}
-
-QLabel* Label(const char* text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 
 // Mission texts are shown as they are, never read as markup.
 QLabel* PlainLabel(const char* name, QWidget* parent) {
@@ -126,8 +104,8 @@ void OrdersPage::BuildOrderControls() {
         grid->setColumnStretch(1, 2);
         grid->setColumnStretch(2, 3);
         for (int row = 0; row < 2; ++row) {
-            QComboBox* targetClass = MakeCombo(pairs[group][row][0], box);
-            QComboBox* index = MakeCombo(pairs[group][row][1], box);
+            QComboBox* targetClass = MakeCombo(pairs[group][row][0], box, kComboCharacters);
+            QComboBox* index = MakeCombo(pairs[group][row][1], box, kComboCharacters);
             grid->addWidget(Label(row == 0 ? "A" : "B", targetClass, box), row, 0);
             grid->addWidget(targetClass, row, 1);
             grid->addWidget(index, row, 2);

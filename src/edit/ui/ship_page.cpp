@@ -13,6 +13,7 @@
 
 #include "edit/edit.h"
 #include "edit/ship_rules.h"
+#include "edit/ui/page_widgets.h"
 #include "editor/pages/flight_group_page_numbers.h"
 #include "session/session.h"
 #include "text/row_colors.h"
@@ -26,36 +27,14 @@ constexpr int kComboCharacters = 12;
 // The special craft list shows three digits at least, whatever the narrow layout asks for.
 constexpr int kSpecialCraftCharacters = 3;
 
-QComboBox* MakeCombo(const char* name, QWidget* parent) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(kComboCharacters);
-    combo->setMaxVisibleItems(20);
-    return combo;
-}
-
 // A text field with suggestions: the suggestions never grow from what is typed, and typing is
 // never completed for the designer, so the field stores exactly the keys pressed.
 QComboBox* MakeTextCombo(const char* name, QWidget* parent) {
-    QComboBox* combo = MakeCombo(name, parent);
+    QComboBox* combo = MakeCombo(name, parent, kComboCharacters);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     return combo;
-}
-
-QSpinBox* MakeSpin(const char* name, QWidget* parent) {
-    auto* spin = new QSpinBox(parent);
-    spin->setObjectName(name);
-    spin->setMinimumWidth(64);
-    return spin;
-}
-
-QLabel* Label(const char* text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
 }
 
 QString Caption(std::string_view caption) {
@@ -119,7 +98,7 @@ void ShipPage::BuildControls() {
     // Left: what the flight group is and who flies it.
     QComboBox* shipName = MakeTextCombo("ShipName", this);
     addRow(0, 0, Label("Name", shipName, this), shipName);
-    QComboBox* shipBox = MakeCombo("ShipBox", this);
+    QComboBox* shipBox = MakeCombo("ShipBox", this, kComboCharacters);
     addRow(1, 0, Label("Craft type", shipBox, this), shipBox);
     QSpinBox* fgSize = MakeSpin("FGSizeSpin", this);
     // A count is committed once typed: the digits on the way ("1" of "10") would each move the
@@ -127,33 +106,33 @@ void ShipPage::BuildControls() {
     fgSize->setKeyboardTracking(false);
     QSpinBox* waves = MakeSpin("WaveSpin", this);
     addPair(2, 0, Label("Craft", fgSize, this), fgSize, Label("Waves", waves, this), waves);
-    QComboBox* team = MakeCombo("TeamBox", this);
+    QComboBox* team = MakeCombo("TeamBox", this, kComboCharacters);
     addRow(3, 0, Label("Team", team, this), team);
-    QComboBox* iff = MakeCombo("IFFBox", this);
+    QComboBox* iff = MakeCombo("IFFBox", this, kComboCharacters);
     addRow(4, 0, Label("IFF", iff, this), iff);
-    QComboBox* player = MakeCombo("PlayerBox", this);
+    QComboBox* player = MakeCombo("PlayerBox", this, kComboCharacters);
     addRow(5, 0, Label("Player", player, this), player);
-    QComboBox* position = MakeCombo("PlrPosSpin", this);
+    QComboBox* position = MakeCombo("PlrPosSpin", this, kComboCharacters);
     addRow(6, 0, Label("Player craft", position, this), position);
     QSpinBox* globalGroup = MakeSpin("GGSpin", this);
     QSpinBox* globalUnit = MakeSpin("GUSpin", this);
     addPair(7, 0, Label("Global group", globalGroup, this), globalGroup,
             Label("Unit", globalUnit, this), globalUnit);
-    QComboBox* ai = MakeCombo("AIBox", this);
+    QComboBox* ai = MakeCombo("AIBox", this, kComboCharacters);
     addRow(8, 0, Label("A.I.", ai, this), ai);
 
     // Right: its state, looks and loadout.
-    QComboBox* status = MakeCombo("StatusBox", this);
+    QComboBox* status = MakeCombo("StatusBox", this, kComboCharacters);
     statusLabel_ = Label("Status 1", status, this);
     statusLabel_->setObjectName("StatusLabel");
     addRow(0, 3, statusLabel_, status);
-    QComboBox* status2 = MakeCombo("Status2Box", this);
+    QComboBox* status2 = MakeCombo("Status2Box", this, kComboCharacters);
     addRow(1, 3, Label("Status 2", status2, this), status2);
-    QComboBox* color = MakeCombo("ColorBox", this);
+    QComboBox* color = MakeCombo("ColorBox", this, kComboCharacters);
     addRow(2, 3, Label("Color", color, this), color);
-    QComboBox* radio = MakeCombo("RadioBox", this);
+    QComboBox* radio = MakeCombo("RadioBox", this, kComboCharacters);
     addRow(3, 3, Label("Radio", radio, this), radio);
-    QComboBox* form = MakeCombo("FormBox", this);
+    QComboBox* form = MakeCombo("FormBox", this, kComboCharacters);
     addRow(4, 3, Label("Form", form, this), form);
     QSpinBox* spacing = MakeSpin("SpacingSpin", this);
     auto* spacingRow = new QHBoxLayout;
@@ -161,11 +140,11 @@ void ShipPage::BuildControls() {
     spacingRow->addStretch();
     grid->addWidget(Label("Spacing", spacing, this), 5, 3);
     grid->addLayout(spacingRow, 5, 4);
-    QComboBox* missile = MakeCombo("MissleBox", this);
+    QComboBox* missile = MakeCombo("MissleBox", this, kComboCharacters);
     addRow(6, 3, Label("Missile", missile, this), missile);
-    QComboBox* beam = MakeCombo("BeamBox", this);
+    QComboBox* beam = MakeCombo("BeamBox", this, kComboCharacters);
     addRow(7, 3, Label("Beam", beam, this), beam);
-    QComboBox* counter = MakeCombo("CounterBox", this);
+    QComboBox* counter = MakeCombo("CounterBox", this, kComboCharacters);
     addRow(8, 3, Label("Counter", counter, this), counter);
     Content()->addLayout(grid);
 
@@ -180,9 +159,9 @@ void ShipPage::BuildControls() {
     defaultLabel_->setObjectName("DefaultLabel");
     specialLabel_ = Label("Special:", specCargo, cargoGroup_);
     specialLabel_->setObjectName("SpecialLabel");
-    QComboBox* specialCraft = MakeCombo("SpecShpSpin", cargoGroup_);
+    QComboBox* specialCraft = MakeCombo("SpecShpSpin", cargoGroup_, kComboCharacters);
     specialCraft->setMinimumContentsLength(kSpecialCraftCharacters);
-    specialCraftLabel_ = Label("Spec\nShip#:", specialCraft, cargoGroup_);
+    specialCraftLabel_ = Label("Special\nShip#:", specialCraft, cargoGroup_);
     specialCraftLabel_->setObjectName("SpecShipLabel");
     auto* random = new QCheckBox("Random", cargoGroup_);
     random->setObjectName("RandomChk");
