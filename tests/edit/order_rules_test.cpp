@@ -5,16 +5,13 @@
 #include <algorithm>
 #include <random>
 
-#include "edit/edit.h"
-#include "session/new_mission.h"
-#include "session/session.h"
-#include "support/recording_ui.h"
+#include "random_fgs_fixture.h"
 #include "text/flight_group_rows.h"
 
 namespace vorlan {
 namespace {
 
-using Bytes = std::vector<std::pair<std::size_t, int>>;
+using test::Bytes;
 using OrderField = Field<OrderRec::Tag, std::uint8_t>;
 namespace O = OrderRec;
 
@@ -25,39 +22,18 @@ std::pair<std::size_t, int> At(OrderField field, int value) {
     return {kOrderStart + field.offset, value};
 }
 
-// Four flight groups of random bytes; 1 and 3 are selected and 3 is current.
-class OrderRulesTest : public ::testing::Test {
+// Order 3 of region 2 is the one edited; the flight groups are named for the target lists.
+class OrderRulesTest : public test::RandomFGsTest {
 protected:
     void SetUp() override {
-        ResetToNewMission(session);
-        auto& groups = session.CurrentMission().FlightGroups;
-        groups.clear();
-        std::mt19937 random(11);
-        for (int i = 0; i < 4; ++i) {
-            groups.push_back(std::make_unique<FGObject>());
-            for (std::size_t b = 0; b < FGRec::Tag::kSize; ++b) {
-                groups.back()->Record.SetByteAt(b, static_cast<std::uint8_t>(random()));
-            }
-            groups.back()->Record.SetText(FGRec::Name, "FG" + std::to_string(i));
+        MakeFGs(11);
+        for (std::size_t i = 0; i < 4; ++i) {
+            FG(i).Record.SetText(FGRec::Name, "FG" + std::to_string(i));
         }
         ListRows rows;
         RebuildFlightGroupList(session.CurrentMission(), session.Vocab, rows);
-        session.Select.SelectedFGs = {false, true, false, true};
-        session.Select.CurrentFGIndex = 3;
         session.Select.CurrentOrderRegion = 2;
         session.Select.CurrentOrderNumber = 3;
-        session.ClearModified();
-    }
-    FGObject& FG(std::size_t i) { return *session.CurrentMission().FlightGroups.at(i); }
-    void SetAll(const Bytes& bytes) {
-        for (std::size_t i = 0; i < 4; ++i) {
-            for (const auto& [offset, value] : bytes) {
-                FG(i).Record.SetByteAt(offset, static_cast<std::uint8_t>(value));
-            }
-        }
-    }
-    EditResult Apply(std::string_view control, EditValue value) {
-        return ApplyEdit(session, ControlEdit{control, std::move(value)});
     }
     int Shown(std::string_view control) {
         return NumberOf(ShownValue(session, FG(3), *FindControlRule(control)));
@@ -69,9 +45,6 @@ protected:
         }
         return records;
     }
-
-    test::RecordingUi ui;
-    Session session{ui};
 };
 
 TEST_F(OrderRulesTest, EachControlWritesTheCurrentOrderOfEverySelectedFlightGroupOnly) {

@@ -5,15 +5,12 @@
 #include <algorithm>
 #include <random>
 
-#include "edit/edit.h"
-#include "session/new_mission.h"
-#include "session/session.h"
-#include "support/recording_ui.h"
+#include "random_fgs_fixture.h"
 
 namespace vorlan {
 namespace {
 
-using Bytes = std::vector<std::pair<std::size_t, int>>;
+using test::Bytes;
 
 Bytes Text20(std::size_t offset, std::string_view text, Bytes more = {}) {
     for (std::size_t i = 0; i < 20; ++i) {
@@ -22,42 +19,13 @@ Bytes Text20(std::size_t offset, std::string_view text, Bytes more = {}) {
     return more;
 }
 
-// Four flight groups of random bytes; 1 and 3 are selected and 3 is current.
-class ShipRulesTest : public ::testing::Test {
+class ShipRulesTest : public test::RandomFGsTest {
 protected:
-    void SetUp() override {
-        ResetToNewMission(session);
-        auto& groups = session.CurrentMission().FlightGroups;
-        groups.clear();
-        std::mt19937 random(7);
-        for (int i = 0; i < 4; ++i) {
-            groups.push_back(std::make_unique<FGObject>());
-            for (std::size_t b = 0; b < FGRec::Tag::kSize; ++b) {
-                groups.back()->Record.SetByteAt(b, static_cast<std::uint8_t>(random()));
-            }
-        }
-        session.Select.SelectedFGs = {false, true, false, true};
-        session.Select.CurrentFGIndex = 3;
-        session.ClearModified();
-    }
-    FGObject& FG(std::size_t i) { return *session.CurrentMission().FlightGroups.at(i); }
-    void SetAll(const Bytes& bytes) {
-        for (std::size_t i = 0; i < 4; ++i) {
-            for (const auto& [offset, value] : bytes) {
-                FG(i).Record.SetByteAt(offset, static_cast<std::uint8_t>(value));
-            }
-        }
-    }
-    EditResult Apply(std::string_view control, EditValue value) {
-        return ApplyEdit(session, ControlEdit{control, std::move(value)});
-    }
+    void SetUp() override { MakeFGs(7); }
     std::pair<int, int> Pair(std::size_t i, Field<FGRec::Tag, std::uint8_t> a,
                              Field<FGRec::Tag, std::uint8_t> b) {
         return {FG(i).Record.Get(a), FG(i).Record.Get(b)};
     }
-
-    test::RecordingUi ui;
-    Session session{ui};
 };
 
 TEST_F(ShipRulesTest, EachControlWritesItsBytesInEverySelectedFlightGroupOnly) {
