@@ -12,6 +12,7 @@
 #include <QTest>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 
 #include "app/headless_dialogs.h"
 #include "editor/main_window.h"
@@ -152,6 +153,12 @@ void ArrivalTriggerChangeOnEverySelectedFG(benchmark::State& state, Editor& edit
 }
 
 }  // namespace
+
+// bench_messages_page.cpp: the "Messages" page on its own mission.
+std::shared_ptr<void> RegisterMessagesPageBenchmarks();
+// bench_map.cpp: the map's frames.
+void RegisterMapBenchmarks();
+
 }  // namespace vorlan
 
 int main(int argc, char** argv) {
@@ -187,6 +194,8 @@ int main(int argc, char** argv) {
                       std::ref(editor))
         ->Unit(benchmark::kMillisecond)
         ->Iterations(100);
+    const std::shared_ptr<void> messagesEditor = vorlan::RegisterMessagesPageBenchmarks();
+    vorlan::RegisterMapBenchmarks();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

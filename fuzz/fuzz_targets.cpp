@@ -80,12 +80,20 @@ std::vector<FuzzInput> BackdropSeeds() {
     };
 }
 
-// The voice list file joins this table once its reader exists.
+std::vector<FuzzInput> WavListSeeds() {
+    return {
+        Bytes("train\\dummy.wav\r\nmsg\\A.WAV\r\n/home/pilot/wave/b.wav\r\n"),
+        Bytes("one.wav\n\nthree.wav\r\r\nlast line without end"),
+        Bytes("\r\n\r\r\n\n\\\\"),
+    };
+}
+
 constexpr FuzzTarget kTargets[] = {
     {"load_mission", FuzzLoadMission, MissionSeeds},
     {"settings_file", FuzzSettingsFile, SettingsSeeds},
     {"history_file", FuzzHistoryFile, HistorySeeds},
     {"backdrop_list", FuzzBackdropList, BackdropSeeds},
+    {"wav_list", FuzzWavListFile, WavListSeeds},
 };
 
 }  // namespace

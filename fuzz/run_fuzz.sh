@@ -11,7 +11,7 @@ slice=${3:-$seconds}
 shift $(($# < 3 ? $# : 3))
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(load_mission settings_file history_file backdrop_list)
+    targets=(load_mission settings_file history_file backdrop_list wav_list)
 fi
 
 # Seeds of this run's own, so that runs side by side do not rewrite each other's.

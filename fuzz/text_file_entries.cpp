@@ -11,6 +11,8 @@
 #include "settings/ini_file.h"
 #include "settings/recent_missions.h"
 #include "settings/settings_file.h"
+#include "wav/wav_list_file.h"
+#include "wav/wave_paths.h"
 
 namespace vorlan {
 namespace {
@@ -167,7 +169,23 @@ void FuzzBackdropList(const std::uint8_t* data, std::size_t size) {
     }
 }
 
-// The voice list file gets its entry point here once its reader exists, with a row in
-// fuzz/CMakeLists.txt and its seeds in seed_corpus.cpp.
+void FuzzWavListFile(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text = AsText(data, size);
+    const std::vector<std::string> entries = ParseWavListText(text);
+    if (entries.size() > static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1) {
+        Broken("the voice list holds more entries than the file has lines");
+    }
+    for (const std::string& entry : entries) {
+        if (entry.find('\n') != std::string::npos) {
+            Broken("a voice list entry spans lines");
+        }
+        if (WavEntryForFile(entry).find('\n') != std::string::npos) {
+            Broken("an entry made from a path spans lines");
+        }
+    }
+    if (ParseWavListText(WavListText(entries)) != entries) {
+        Broken("a saved voice list does not read back the same");
+    }
+}
 
 }  // namespace vorlan

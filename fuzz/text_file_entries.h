@@ -18,4 +18,8 @@ void FuzzHistoryFile(const std::uint8_t* data, std::size_t size);
 // The backdrop list: single lines, one per line of the file, which CR LF text gives back.
 void FuzzBackdropList(const std::uint8_t* data, std::size_t size);
 
+// The voice list: one single-line entry per line of the file, which the written list text gives
+// back; an entry taken for a chosen file never spans lines either.
+void FuzzWavListFile(const std::uint8_t* data, std::size_t size);
+
 }  // namespace vorlan

@@ -15,8 +15,9 @@ declare -A allowed=(
     [session]="base model settings text wav"
     [io]="base model settings text wav session"
     [ops]="base model settings text wav session"
-    [edit]="base model settings text wav session io ops"
-    [qt]="base model settings text wav session io ops edit"
+    [map]="base model settings text wav session"
+    [edit]="base model settings text wav session io ops map"
+    [qt]="base model settings text wav session io ops map edit"
 )
 
 cd "$(dirname "$0")/.."

@@ -7,6 +7,7 @@
 #include "app/cli_edit.h"
 #include "app/cli_ui.h"
 #include "io/load_mission.h"
+#include "io/voice_commands.h"
 #include "io/write_mission.h"
 #include "session/new_mission.h"
 #include "session/session.h"
@@ -24,6 +25,7 @@ constexpr const char* kCommands =
     "  new OUT [--format xvt|bop]    write a new mission (format from the settings by default)\n"
     "  resave IN OUT                 load IN and save it as OUT (OUT may be IN)\n"
     "  dump FILE                     every flight group, message and goal as text, one per line\n"
+    "                                (with each message's WAV when the mission has a voice list)\n"
     "  edit IN OUT OP...             apply the operations in order, then save as OUT\n"
     "  --help                        this text\n"
     "\n";
@@ -63,7 +65,10 @@ int Dump(Session& session, const std::string& path, std::ostream& out) {
     if (!Load(session, path)) {
         return kExitFailure;
     }
-    DumpMission(session.CurrentMission(), session.Vocab, out);
+    // The voice list is found through the settings' game directory, as the editor finds it.
+    const std::vector<std::string> voices =
+        ReadMissionWavList(session, path).value_or(std::vector<std::string>{});
+    DumpMission(session.CurrentMission(), session.Vocab, out, voices);
     return kExitSuccess;
 }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <utility>
 
+#include "edit/message_rules.h"
 #include "edit/order_rules.h"
 #include "edit/point_rules.h"
 #include "ops/fg_clipboard.h"
@@ -21,6 +22,7 @@ enum class EditArgs {
     Regions,
     RowsPoint,
     RowsOrderFieldValue,
+    RowsMessageFieldValue,
     RowsTrigger
 };
 
@@ -84,7 +86,22 @@ constexpr EditOpKind kEditOps[] = {
          return MessageListEdit{op.Down ? MessageListCommand::MoveDown
                                         : MessageListCommand::MoveUp};
      }},
+    {"set-msg", "LIST FIELD VALUE", "set a field of the messages as its control does",
+     EditArgs::RowsMessageFieldValue, true,
+     [](const EditOp& op) -> Edit {
+         return ControlEdit{op.Rule->Control, op.Value};
+     }},
 };
+
+// The fields of set-msg: the "Messages" page's.
+const ControlRule* FindMessageFieldRule(std::string_view field) {
+    for (const ControlRule& rule : MessagePageRules()) {
+        if (rule.Field == field) {
+            return &rule;
+        }
+    }
+    return nullptr;
+}
 
 constexpr const char* kNoEntryBuoys = "--no-entry";
 
@@ -328,7 +345,8 @@ bool ReadArguments(OpReader& reader, EditOp& op) {
             }
             op.Rule = FindFieldRule(word);
             // An order field needs the order it is in: set-order names it.
-            if (op.Rule == nullptr || op.Rule->Where == Scope::CurrentOrder) {
+            if (op.Rule == nullptr || op.Rule->Where == Scope::CurrentOrder ||
+                !WritesFlightGroups(op.Rule->Target)) {
                 return reader.Problem(
                     op, ": unknown field '" + word + "' (vorlan-cli --help lists the fields)");
             }
@@ -353,6 +371,16 @@ bool ReadArguments(OpReader& reader, EditOp& op) {
             if (op.Rule == nullptr) {
                 return reader.Problem(
                     op, ": unknown order field '" + word + "' (vorlan-cli --help lists them)");
+            }
+            return ReadValue(reader, op);
+        case EditArgs::RowsMessageFieldValue:
+            if (!ReadRows(reader, op) || !reader.Argument(op, "a field name", word)) {
+                return false;
+            }
+            op.Rule = FindMessageFieldRule(word);
+            if (op.Rule == nullptr) {
+                return reader.Problem(
+                    op, ": unknown message field '" + word + "' (vorlan-cli --help lists them)");
             }
             return ReadValue(reader, op);
         case EditArgs::RowsPoint:
@@ -422,17 +450,34 @@ std::string FieldEntry(const ControlRule& rule) {
     return entry + ")";
 }
 
-// The fields of set-order (the order fields) or of set-fg (all others), wrapped to the screen.
-std::string FieldLines(bool orderFields) {
+// Which command's fields a help line lists.
+enum class FieldSet { FlightGroup, Order, Message };
+
+bool ListsField(FieldSet set, const ControlRule& rule) {
+    if (rule.Field.empty()) {
+        return false;
+    }
+    switch (set) {
+        case FieldSet::Message:
+            // A field two controls edit is listed once, as the one the tool uses.
+            return FindMessageFieldRule(rule.Field) == &rule;
+        case FieldSet::Order:
+            return rule.Where == Scope::CurrentOrder && FindOrderFieldRule(rule.Field) == &rule;
+        case FieldSet::FlightGroup:
+            break;
+    }
+    return rule.Where != Scope::CurrentOrder && WritesFlightGroups(rule.Target) &&
+           FindFieldRule(rule.Field) == &rule;
+}
+
+// The fields of one command, wrapped to the screen.
+std::string FieldLines(FieldSet set) {
     constexpr std::size_t kWidth = 78;
     std::string lines;
     std::string line;
     for (const auto page : AllControlRules()) {
         for (const ControlRule& rule : page) {
-            // A field two controls edit is listed once, as the one the tool uses.
-            if (rule.Field.empty() || (rule.Where == Scope::CurrentOrder) != orderFields ||
-                (orderFields ? FindOrderFieldRule(rule.Field) : FindFieldRule(rule.Field)) !=
-                    &rule) {
+            if (!ListsField(set, rule)) {
                 continue;
             }
             const std::string entry = FieldEntry(rule);
@@ -534,11 +579,15 @@ std::string EditOperationsHelp() {
     help +=
         "\nFields of set-fg (VALUE: a row of the field's list from 0, a number in the range "
         "shown,\n0 or 1, a text, or rows such as 0,3 or - for none):\n";
-    help += FieldLines(false);
+    help += FieldLines(FieldSet::FlightGroup);
     help +=
         "\nFields of set-order (VALUE as for set-fg; TargetJoin12 and TargetJoin34 take 1 to "
         "link\nthe two targets, as the page's check boxes do):\n";
-    help += FieldLines(true);
+    help += FieldLines(FieldSet::Order);
+    help +=
+        "\nFields of set-msg (VALUE as for set-fg; text keeps the message's colour prefix, teams "
+        "are\nthe rows 0 to 7 it is sent to):\n";
+    help += FieldLines(FieldSet::Message);
     return help;
 }
 

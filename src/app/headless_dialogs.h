@@ -27,6 +27,7 @@ public:
         return std::nullopt;
     }
     std::optional<std::string> ChooseDirectory(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> ChooseWavFile(const std::string&) override { return std::nullopt; }
 };
 
 // Shows each dialog, saves it as <directory>/dialog-<objectName>.png when a directory is set,

@@ -1,6 +1,8 @@
 #include "app/sample_mission.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <iostream>
 
 #include "app/cli_ui.h"
@@ -11,6 +13,40 @@
 #include "session/session.h"
 
 namespace vorlan {
+namespace {
+
+// A craft of every kind the map tells apart: fighters and bombers of both sides, shuttle,
+// transports, container, freighter, the capital ships, platform, mine, buoy, satellite,
+// planet, asteroid and yard.
+constexpr std::array<std::uint8_t, 24> kSampleCraft = {
+    1, 5, 2, 7, 3, 6, 17, 22, 26, 32, 40, 42, 49, 53, 60, 75, 85, 70, 87, 86, 4, 38, 91, 78};
+constexpr int kRawPerKm = 160;
+
+// Spreads the flight groups over a disc, each with a short route when its craft flies one.
+void PlaceSampleFG(FGObject& fg, std::size_t i) {
+    // The golden angle keeps a spiral of any length evenly spaced.
+    const double angle = static_cast<double>(i) * 2.399963;
+    const double radius = 1.6 * kRawPerKm * std::sqrt(static_cast<double>(i) + 1);
+    const auto at = [](double value) {
+        return static_cast<std::int16_t>(std::clamp(std::lround(value), -32000L, 32000L));
+    };
+    fg.PointX[1] = at(radius * std::cos(angle));
+    fg.PointY[1] = at(radius * std::sin(angle));
+    fg.PointZ[1] = at(static_cast<double>(static_cast<int>(i % 5) - 2) * kRawPerKm);
+    fg.PointEnabled[1] = 1;
+    const bool flies = fg.Record.Get(FGRec::CraftType) < 55;
+    for (int waypoint = 0; waypoint < 3; ++waypoint) {
+        const auto j = static_cast<std::size_t>(5 + waypoint);
+        fg.PointEnabled[j] = flies ? 1 : 0;
+        const double step = (waypoint + 1) * 2.0 * kRawPerKm;
+        fg.PointX[j] = at(fg.PointX[1] + step * std::cos(angle + 1.2 + waypoint * 0.6));
+        fg.PointY[j] = at(fg.PointY[1] + step * std::sin(angle + 1.2 + waypoint * 0.6));
+        fg.PointZ[j] = at(fg.PointZ[1] + (waypoint + 1) * kRawPerKm / 2.0);
+    }
+    fg.RecomputePointData();
+}
+
+}  // namespace
 
 bool WriteSampleMission(const std::string& path, int flightGroups) {
     CliUi ui(std::cerr);
@@ -30,10 +66,11 @@ bool WriteSampleMission(const std::string& path, int flightGroups) {
             name += std::to_string(i / kNames.size() + 1);
         }
         record.SetText(FGRec::Name, name);
-        record.Set(FGRec::CraftType, static_cast<std::uint8_t>(1 + (i * 7) % 40));
+        record.Set(FGRec::CraftType, kSampleCraft[i % kSampleCraft.size()]);
         record.Set(FGRec::CraftCount, static_cast<std::uint8_t>(1 + i % 3));
         record.Set(FGRec::IFF, static_cast<std::uint8_t>(i % 4));
         record.Set(FGRec::Team, static_cast<std::uint8_t>(i % 2));
+        PlaceSampleFG(*groups[i], i);
     }
     static constexpr std::array<const char*, 4> kMessages = {
         "Stay in formation", "1Enemy fighters inbound", "2Hold position", "3Mission complete"};

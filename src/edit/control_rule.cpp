@@ -47,12 +47,12 @@ int RowCountFor(const Session& session, const ControlRule& rule) {
                                 : session.Vocab.RowCount(rule.Table);
 }
 
-EditValue ShownValue(const Session& session, const FGObject& fg, const ControlRule& rule) {
-    if (rule.Shown != nullptr) {
-        return rule.Shown(session, fg, rule);
-    }
-    const std::size_t offset = FieldOffset(session, rule);
-    const int stored = fg.Record.ByteAt(offset);
+namespace {
+
+// A plain rule's value as stored in a record image at offset.
+EditValue ShownFromImage(const Session& session, const ControlRule& rule,
+                         std::span<const std::uint8_t> image, std::size_t offset) {
+    const int stored = image[offset];
     switch (rule.Kind) {
         case ValueKind::Row:
             return stored < RowCountFor(session, rule) ? stored : kNoRow;
@@ -61,11 +61,50 @@ EditValue ShownValue(const Session& session, const FGObject& fg, const ControlRu
         case ValueKind::Check:
             return stored != 0 ? 1 : 0;
         case ValueKind::Text:
-            return ReadFixedText(fg.Record.Image().subspan(offset, 20));
+            return ReadFixedText(image.subspan(offset, 20));
         case ValueKind::Rows:
             break;
     }
     return std::vector<int>{};
+}
+
+// Stores a plain rule's value into a record image at offset.
+void StoreIntoImage(const ControlRule& rule, const EditValue& value, std::span<std::uint8_t> image,
+                    std::size_t offset) {
+    switch (rule.How) {
+        case Store::Byte:
+            image[offset] = static_cast<std::uint8_t>(NumberOf(value));
+            break;
+        case Store::ByteMinusOne:
+            image[offset] = static_cast<std::uint8_t>(NumberOf(value) - 1);
+            break;
+        case Store::Text20:
+            StoreFixedText(image.subspan(offset, 20), TextOf(value));
+            break;
+        case Store::Custom:
+            break;
+    }
+}
+
+}  // namespace
+
+EditValue ShownValue(const Session& session, const FGObject& fg, const ControlRule& rule) {
+    if (rule.Shown != nullptr) {
+        return rule.Shown(session, fg, rule);
+    }
+    return ShownFromImage(session, rule, fg.Record.Image(), FieldOffset(session, rule));
+}
+
+EditValue ShownValue(const Session& session, const ControlRule& rule) {
+    if (rule.ShownOnPage != nullptr) {
+        return rule.ShownOnPage(session, rule);
+    }
+    const auto& messages = session.CurrentMission().Messages;
+    const int index = session.Select.CurrentMessageIndex;
+    const MsgObject& message = index >= 0 && index < static_cast<int>(messages.size())
+                                   ? *messages[static_cast<std::size_t>(index)]
+                                   : session.BlankMessage;
+    return ShownFromImage(session, rule, message.Record.Image(), rule.Offset);
 }
 
 namespace {
@@ -127,21 +166,20 @@ std::string CheckValue(const Session& session, const ControlRule& rule, const Ed
 
 void WriteValue(EditContext& context, FGObject& fg) {
     const ControlRule& rule = context.rule;
-    const std::size_t offset = FieldOffset(context.session, rule);
-    switch (rule.How) {
-        case Store::Byte:
-            fg.Record.SetByteAt(offset, static_cast<std::uint8_t>(NumberOf(context.value)));
-            break;
-        case Store::ByteMinusOne:
-            fg.Record.SetByteAt(offset, static_cast<std::uint8_t>(NumberOf(context.value) - 1));
-            break;
-        case Store::Text20:
-            StoreFixedText(fg.Record.Image().subspan(offset, 20), TextOf(context.value));
-            break;
-        case Store::Custom:
-            rule.Write(context, fg);
-            break;
+    if (rule.How == Store::Custom) {
+        rule.Write(context, fg);
+        return;
     }
+    StoreIntoImage(rule, context.value, fg.Record.Image(), FieldOffset(context.session, rule));
+}
+
+void WriteValue(EditContext& context, MsgObject& message) {
+    const ControlRule& rule = context.rule;
+    if (rule.How == Store::Custom) {
+        rule.WriteMessage(context, message);
+        return;
+    }
+    StoreIntoImage(rule, context.value, message.Record.Image(), rule.Offset);
 }
 
 }  // namespace vorlan

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/fg_object.h"
+#include "model/mission_records.h"
 #include "session/edit_result.h"
 #include "text/vocabulary.h"
 
@@ -48,15 +49,31 @@ enum class Scope : std::uint8_t { Record, CurrentGoal, CurrentOptionalCraft, Cur
 
 // Which records a control writes.
 enum class Targets : std::uint8_t {
-    SelectedFGs,  // every selected flight group, in list order
-    CurrentFG,    // the current flight group only
-    None,         // nothing is written (a control that only moves the page's own state)
+    SelectedFGs,       // every selected flight group, in list order
+    CurrentFG,         // the current flight group only
+    None,              // nothing is written (a control that only moves the page's own state)
+    SelectedMessages,  // every selected message, in list order
+    CurrentMessage,    // the current message only
+    GoalTeam,          // the global goals and goal strings of Select.CurrentGoalTeamIndex
+    CurrentTeam,       // the team record of Select.CurrentTeamIndex and its TeamIFF entry
+    MissionTexts,      // the description and the two debriefings
 };
+
+constexpr bool WritesFlightGroups(Targets target) {
+    return target == Targets::SelectedFGs || target == Targets::CurrentFG;
+}
+constexpr bool WritesMessages(Targets target) {
+    return target == Targets::SelectedMessages || target == Targets::CurrentMessage;
+}
+constexpr bool WritesOwnTarget(Targets target) {
+    return target == Targets::CurrentTeam || target == Targets::MissionTexts;
+}
 
 // Follow-ups every rule may ask for.
 enum Follow : unsigned {
-    kRedrawList = 1u << 0,  // the flight group rows
-    kFGInfo = 1u << 1,      // the "Flight Group #n of m" line
+    kRedrawList = 1u << 0,   // the flight group rows
+    kFGInfo = 1u << 1,       // the "Flight Group #n of m" line
+    kMessageRows = 1u << 2,  // the message rows
 };
 
 struct EditContext;
@@ -67,6 +84,12 @@ using CustomWrite = void (*)(EditContext&, FGObject&);
 using CustomShown = EditValue (*)(const Session&, const FGObject&, const ControlRule&);
 using CustomRows = std::vector<std::string> (*)(const Session&);
 using CustomCheck = std::string (*)(const Session&, const EditValue&);
+// The writes and the shown value of the controls that edit no flight group.
+using MessageWrite = void (*)(EditContext&, MsgObject&);
+using GoalWrite = void (*)(EditContext&, GGObject&, GGStrObject&);
+using PageShown = EditValue (*)(const Session&, const ControlRule&);
+// The write of a control whose target is neither flight groups nor messages (a team, a text).
+using OwnWrite = void (*)(EditContext&);
 
 // Bytes of a flight group record, counted from where the rule's offset counts.
 struct RecordSpan {
@@ -102,6 +125,10 @@ struct ControlRule {
     CustomRows Rows = nullptr;    // the rows, when they are not the table's
     CustomCheck Check = nullptr;  // extra refusal, after the kind's own check
     RecordWrites AlsoWrites{};
+    MessageWrite WriteMessage = nullptr;  // with Store::Custom, for message targets
+    GoalWrite WriteGoal = nullptr;        // with Store::Custom, for Targets::GoalTeam
+    PageShown ShownOnPage = nullptr;      // what a control that edits no flight group shows
+    OwnWrite WriteOwn = nullptr;          // with Store::Custom, for team and text targets
 };
 
 // rule, declaring that its linked rule or custom write changes only spans besides its field.
@@ -122,6 +149,8 @@ struct EditContext {
     // The records written, in list order.
     std::span<FGObject* const> targets;
     EditResult& result;
+    // The messages written, in list order, for message targets.
+    std::span<MsgObject* const> messages{};
 };
 
 // The value as a number (Row, Number, Check), a text or a row list; the edit path has checked
@@ -143,10 +172,16 @@ int RowCountFor(const Session& session, const ControlRule& rule);
 // shown (never clamped to the control's range), a text, a check state or the selected rows.
 EditValue ShownValue(const Session& session, const FGObject& fg, const ControlRule& rule);
 
+// What a control that edits no flight group shows: from the current message, or the page's own
+// state through the rule's ShownOnPage.
+EditValue ShownValue(const Session& session, const ControlRule& rule);
+
 // Empty when value fits the control; otherwise the reason, naming the field.
 std::string CheckValue(const Session& session, const ControlRule& rule, const EditValue& value);
 
 // Writes value into fg by the rule's plain store (Byte, ByteMinusOne, Text20) or its own Write.
 void WriteValue(EditContext& context, FGObject& fg);
+// The same into a message, or the rule's WriteMessage.
+void WriteValue(EditContext& context, MsgObject& message);
 
 }  // namespace vorlan

@@ -5,12 +5,16 @@
 
 #include "edit/arrival_rules.h"
 #include "edit/fg_goal_rules.h"
+#include "edit/global_goal_rules.h"
 #include "edit/hyperbuoys.h"
+#include "edit/message_rules.h"
 #include "edit/options_rules.h"
 #include "edit/order_rules.h"
 #include "edit/point_rules.h"
 #include "edit/ship_rules.h"
+#include "edit/team_rules.h"
 #include "edit/undo.h"
+#include "edit/voice_edits.h"
 #include "ops/fg_clipboard.h"
 #include "ops/fg_create.h"
 #include "ops/fg_delete.h"
@@ -20,6 +24,59 @@
 
 namespace vorlan {
 namespace {
+
+// A message control: with no messages nothing is written and nothing is marked.
+EditResult RunMessageControl(Session& session, const ControlRule& rule, const EditValue& value) {
+    const std::vector<MsgObject*> messages = MessageTargetsOf(session, rule.Target);
+    if (messages.empty()) {
+        return {};
+    }
+    EditResult result;
+    result.Changed = true;
+    result.Mark = rule.Mark;
+    EditContext context{session, rule, value, {}, result, messages};
+    for (MsgObject* message : messages) {
+        WriteValue(context, *message);
+    }
+    if (rule.Linked != nullptr) {
+        rule.Linked(context);
+    }
+    result.RebuildMessageList = result.RebuildMessageList || (rule.Follows & kMessageRows) != 0;
+    return result;
+}
+
+// A global goal control: the goal record and goal strings of the page's team.
+EditResult RunGoalControl(Session& session, const ControlRule& rule, const EditValue& value) {
+    Mission& mission = session.CurrentMission();
+    const int team = session.Select.CurrentGoalTeamIndex;
+    if (team < 0 || team >= static_cast<int>(mission.GlobalGoals.size()) ||
+        team >= static_cast<int>(mission.GlobalGoalStrings.size())) {
+        return {};
+    }
+    EditResult result;
+    result.Changed = true;
+    result.Mark = rule.Mark;
+    EditContext context{session, rule, value, {}, result};
+    rule.WriteGoal(context, mission.GlobalGoals[static_cast<std::size_t>(team)],
+                   mission.GlobalGoalStrings[static_cast<std::size_t>(team)]);
+    if (rule.Linked != nullptr) {
+        rule.Linked(context);
+    }
+    return result;
+}
+
+// A team or text control: the one team record or text it names, with or without flight groups.
+EditResult RunOwnControl(Session& session, const ControlRule& rule, const EditValue& value) {
+    EditResult result;
+    result.Changed = true;
+    result.Mark = rule.Mark;
+    EditContext context{session, rule, value, {}, result};
+    rule.WriteOwn(context);
+    if (result.Changed && rule.Linked != nullptr) {
+        rule.Linked(context);
+    }
+    return result;
+}
 
 EditResult RunControl(Session& session, const ControlEdit& edit) {
     // The trigger panel's controls work on the block of the page that shows the panel.
@@ -33,7 +90,17 @@ EditResult RunControl(Session& session, const ControlEdit& edit) {
     if (std::string error = CheckValue(session, *rule, edit.Value); !error.empty()) {
         return EditResult::Refused(std::move(error));
     }
-    if (session.CurrentFG() == nullptr) {
+    if (WritesMessages(rule->Target)) {
+        return RunMessageControl(session, *rule, edit.Value);
+    }
+    if (rule->Target == Targets::GoalTeam) {
+        return RunGoalControl(session, *rule, edit.Value);
+    }
+    if (WritesOwnTarget(rule->Target)) {
+        return RunOwnControl(session, *rule, edit.Value);
+    }
+    // A control that only moves its page's state works without flight groups too.
+    if (session.CurrentFG() == nullptr && rule->Target != Targets::None) {
         return {};
     }
     const std::vector<FGObject*> targets = TargetsOf(session, rule->Target);
@@ -158,6 +225,25 @@ std::vector<FGObject*> TargetsOf(Session& session, Targets target) {
     return targets;
 }
 
+std::vector<MsgObject*> MessageTargetsOf(Session& session, Targets target) {
+    std::vector<MsgObject*> targets;
+    auto& messages = session.CurrentMission().Messages;
+    if (target == Targets::SelectedMessages) {
+        const RowSelection& selected = session.Select.SelectedMessages;
+        for (std::size_t i = 0; i < messages.size() && i < selected.size(); ++i) {
+            if (selected[i]) {
+                targets.push_back(messages[i].get());
+            }
+        }
+    }
+    const int current = session.Select.CurrentMessageIndex;
+    if (WritesMessages(target) && targets.empty() && current >= 0 &&
+        current < static_cast<int>(messages.size())) {
+        targets.push_back(messages[static_cast<std::size_t>(current)].get());
+    }
+    return targets;
+}
+
 EditResult ApplyEdit(Session& session, const Edit& edit) {
     if (!session.Status.UIReady) {
         return {};
@@ -173,6 +259,9 @@ EditResult ApplyEdit(Session& session, const Edit& edit) {
                        [&](const HeaderTouchedEdit&) { return MarkMission(); },
                        [&](const PointEdit& e) { return EditPoint(session, e); },
                        [&](const TriggerEdit& e) { return SetTrigger(session, e); },
+                       [&](const VoiceEdit& e) { return RunVoiceEdit(session, e); },
+                       [&](const MapPointEdit& e) { return MovePointOnMap(session, e); },
+                       [&](const MapNewFGEdit& e) { return AddFGFromPalette(session, e); },
                    },
                    edit);
     if (result.Changed) {
@@ -189,9 +278,10 @@ EditResult ApplyEdit(Session& session, const Edit& edit) {
 }
 
 std::span<const std::span<const ControlRule>> AllControlRules() {
-    static const std::array<std::span<const ControlRule>, 8> pages = {
-        ShipPageRules(), OptionsPageRules(), FGGoalPageRules(),  WaypointPageRules(),
-        JumpPageRules(), OrderPageRules(),   ArrivalPageRules(), DeparturePageRules()};
+    static const std::array<std::span<const ControlRule>, 11> pages = {
+        ShipPageRules(),    OptionsPageRules(),    FGGoalPageRules(),  WaypointPageRules(),
+        JumpPageRules(),    OrderPageRules(),      ArrivalPageRules(), DeparturePageRules(),
+        MessagePageRules(), GlobalGoalPageRules(), TeamPageRules()};
     return pages;
 }
 

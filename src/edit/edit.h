@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "edit/control_rule.h"
+#include "edit/map_edits.h"
 #include "edit/trigger_rules.h"
 #include "session/edit_result.h"
 #include "session/header_fields.h"
@@ -68,8 +69,17 @@ struct PointEdit {
     int Order = 1;
 };
 
-using Edit = std::variant<ControlEdit, FGListEdit, MessageListEdit, HyperbuoyEdit, HeaderEdit,
-                          HeaderTouchedEdit, PointEdit, TriggerEdit>;
+// "Assign a WAV to message" and "Clear current WAV": the current message's voice list entry
+// becomes Entry, or the placeholder.
+enum class VoiceEditKind { Assign, Clear };
+struct VoiceEdit {
+    VoiceEditKind Kind = VoiceEditKind::Assign;
+    std::string Entry;
+};
+
+using Edit =
+    std::variant<ControlEdit, FGListEdit, MessageListEdit, HyperbuoyEdit, HeaderEdit,
+                 HeaderTouchedEdit, PointEdit, TriggerEdit, MapPointEdit, MapNewFGEdit, VoiceEdit>;
 
 // Does nothing while UIReady is false: filling a page never writes.
 EditResult ApplyEdit(Session& session, const Edit& edit);
@@ -77,6 +87,9 @@ EditResult ApplyEdit(Session& session, const Edit& edit);
 // The records a rule with this target writes: the selected flight groups in list order, or the
 // current one when none is selected.
 std::vector<FGObject*> TargetsOf(Session& session, Targets target);
+// The messages a rule with this target writes: the selected ones in list order, or the current
+// one when none is selected; the current one alone for CurrentMessage. None without messages.
+std::vector<MsgObject*> MessageTargetsOf(Session& session, Targets target);
 
 // Every page control the edit path knows, by objectName or by field name.
 const ControlRule* FindControlRule(std::string_view control);

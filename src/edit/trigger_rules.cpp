@@ -125,7 +125,7 @@ const std::uint8_t* ShownBlock(const Session& session, const TriggerPlace& place
         case TriggerRecords::GlobalGoal:
             break;
     }
-    const int team = session.Select.CurrentTeamIndex;
+    const int team = session.Select.CurrentGoalTeamIndex;
     return team >= 0 && team < static_cast<int>(mission.GlobalGoals.size())
                ? mission.GlobalGoals[static_cast<std::size_t>(team)].Record.Image().data() + block
                : nullptr;
@@ -161,7 +161,7 @@ std::vector<std::uint8_t*> TargetBlocks(Session& session, const TriggerPlace& pl
         case TriggerRecords::GlobalGoal:
             break;
     }
-    const int team = select.CurrentTeamIndex;
+    const int team = select.CurrentGoalTeamIndex;
     if (team < 0 || team >= static_cast<int>(mission.GlobalGoals.size())) {
         return {};
     }

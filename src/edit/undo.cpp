@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "edit/team_rules.h"
 #include "edit/trigger_rules.h"
 #include "session/session.h"
 
@@ -59,7 +60,25 @@ UndoScope SelectionScope(const Session& session, const std::string& what) {
     return scope;
 }
 
+// A team or text control writes the small records, which are always captured, or one text.
+UndoScope OwnScope(const Session& session, const ControlRule& rule) {
+    UndoScope scope;
+    scope.Label = TeamPageEditLabel(session, rule);
+    if (rule.Target == Targets::MissionTexts) {
+        scope.Texts.push_back(rule.Offset);
+    }
+    if (rule.Kind == ValueKind::Text) {
+        scope.MergeKey =
+            std::string(rule.Control) + '/' + std::to_string(session.Select.CurrentTeamIndex);
+    }
+    return scope;
+}
+
 UndoScope ControlScope(const Session& session, const ControlEdit& edit) {
+    if (const ControlRule* own = FindControlRule(edit.Control);
+        own != nullptr && WritesOwnTarget(own->Target)) {
+        return OwnScope(session, *own);
+    }
     const Mission& mission = session.CurrentMission();
     UndoScope scope = SelectionScope(session, {});
     const ControlRule* rule = FindControlRule(edit.Control);
@@ -87,6 +106,30 @@ UndoScope ControlScope(const Session& session, const ControlEdit& edit) {
             }
         }
     }
+    // A control that only moves its page writes no record; one of a message or a global goal
+    // writes no flight group.
+    if (rule != nullptr && rule->Target == Targets::None) {
+        scope.FlightGroups.clear();
+        scope.Messages.clear();
+    }
+    if (rule != nullptr && (WritesMessages(rule->Target) || rule->Target == Targets::GoalTeam)) {
+        scope.FlightGroups.clear();
+        scope.FGFields.clear();
+        if (rule->Target == Targets::GoalTeam) {
+            scope.Messages.clear();
+            scope.GoalStringTeams.push_back(
+                static_cast<std::size_t>(std::max(session.Select.CurrentGoalTeamIndex, 0)));
+            scope.Label = std::string(rule->Kind == ValueKind::Text ? "change a user string"
+                                                                    : "change the points") +
+                          " of a global goal";
+        } else {
+            scope.Label = "change " + what + " of " +
+                          Counted(rule->Target == Targets::CurrentMessage
+                                      ? 1
+                                      : std::max<std::size_t>(scope.Messages.size(), 1),
+                                  "a message", "messages");
+        }
+    }
     // The trigger panel writes only the trigger block of its context.
     if (FindTriggerControl(edit.Control) != nullptr) {
         const TriggerPlace& place = PlaceOf(session.Select.CurrentTriggerContext);
@@ -112,6 +155,15 @@ UndoScope ControlScope(const Session& session, const ControlEdit& edit) {
         std::uint64_t rows = 14695981039346656037ull;
         for (const std::size_t fg : scope.FlightGroups) {
             rows = (rows ^ fg) * 1099511628211ull;
+        }
+        // Messages count apart from flight groups, and a global goal by its team and kind.
+        rows = (rows ^ 0xFFFFFFFFu) * 1099511628211ull;
+        for (const std::size_t message : scope.Messages) {
+            rows = (rows ^ message) * 1099511628211ull;
+        }
+        for (const std::size_t team : scope.GoalStringTeams) {
+            rows = (rows ^ (team * 3 + static_cast<std::size_t>(session.Select.CurrentGoalKind))) *
+                   1099511628211ull;
         }
         scope.MergeKey = std::string(edit.Control) + '/' + std::to_string(rows) + '/' +
                          std::to_string(session.Select.CurrentGoalIndex) + '/' +
@@ -170,6 +222,16 @@ UndoScope ListScope(std::string label) {
     return scope;
 }
 
+// A dragged point: the one flight group's image, which holds its working points.
+UndoScope MapPointScope(const MapPointEdit& edit) {
+    UndoScope scope;
+    if (edit.FG >= 0) {
+        scope.FlightGroups.push_back(static_cast<std::size_t>(edit.FG));
+    }
+    scope.Label = "move a point on the map";
+    return scope;
+}
+
 // After stepping: every list and page shows the mission again, and the flags follow.
 EditResult Stepped(Session& session) {
     if (session.Undo.AtSaved()) {
@@ -179,8 +241,12 @@ EditResult Stepped(Session& session) {
     } else {
         session.Status.Modified = true;
     }
+    // Team names may have changed back.
+    session.Vocab.rebuildTeams(session.CurrentMission().Teams);
     EditResult result;
     result.Changed = true;
+    result.RebuildTeams = true;
+    result.ShowTeamsAndTexts = true;
     result.RebuildFGList = true;
     result.ShowCurrentFG = true;
     result.RefreshFGInfo = true;
@@ -207,6 +273,14 @@ UndoScope UndoScopeOf(const Session& session, const Edit& edit) {
             [](const HeaderTouchedEdit&) { return UndoScope{}; },
             [&](const PointEdit&) { return SelectionScope(session, "move a point"); },
             [&](const TriggerEdit&) { return SelectionScope(session, "change a trigger"); },
+            [](const VoiceEdit& e) {
+                UndoScope scope;
+                scope.Voice = true;
+                scope.Label = e.Kind == VoiceEditKind::Assign ? "assign a WAV" : "clear a WAV";
+                return scope;
+            },
+            [](const MapPointEdit& e) { return MapPointScope(e); },
+            [](const MapNewFGEdit&) { return ListScope("add a flight group"); },
         },
         edit);
 }

@@ -1,6 +1,7 @@
 #include "editor/main_window.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -17,16 +18,22 @@
 #include <filesystem>
 #include <system_error>
 
+#include "edit/team_rules.h"
+#include "edit/ui/global_goals_page.h"
+#include "edit/ui/messages_page.h"
+#include "edit/ui/teams_page.h"
+#include "edit/ui/text_pages.h"
 #include "editor/history_menus.h"
 #include "editor/hyper_form.h"
 #include "editor/modal_runner.h"
 #include "editor/pages/flight_group_pages.h"
-#include "editor/pages/outer_pages.h"
+#include "editor/pages/outer_page_numbers.h"
 #include "editor/row_list_model.h"
 #include "editor/start_up_dialog.h"
 #include "editor/trigger_panel.h"
 #include "editor/window_placement.h"
 #include "io/mission_commands.h"
+#include "map/ui/map_form.h"
 #include "model/caption.h"
 #include "session/new_mission.h"
 #include "settings/settings_file.h"
@@ -45,12 +52,13 @@ TForm1::TForm1(EditorEnvironment environment, QWidget* parent)
     BuildWindow();
     BuildContextMenus();
     ConnectCommands();
+    BuildVoiceGroup();
+    BuildMapWindow();
     SizeForScreen();
     setWindowTitle(QString(" Vorlan ") + kProgramVersion);
     // The mission's lists exist from the start; start-up replaces them with a new mission.
     ResetToNewMission(session_);
     SaveEnabledChanged(false);
-    toolbar_.ShowMap->setEnabled(false);
 }
 
 TForm1::~TForm1() {
@@ -125,11 +133,19 @@ void TForm1::BuildWindow() {
     msgStrList_->setModel(messageModel_);
     descriptionPage_ = new DescriptionPage;
     debriefingsPage_ = new DebriefingsPage;
+    globalGoalsPage_ = new GlobalGoalsPage;
+    teamsPage_ = new TeamsPage;
+    for (EditorPage* page :
+         {static_cast<EditorPage*>(messagesPage_), static_cast<EditorPage*>(globalGoalsPage_),
+          static_cast<EditorPage*>(descriptionPage_), static_cast<EditorPage*>(debriefingsPage_),
+          static_cast<EditorPage*>(teamsPage_)}) {
+        page->SetEditSink([this](const vorlan::Edit& edit) { Edit(edit); });
+    }
     overallPages_->addTab(messagesPage_, "Messages");
-    overallPages_->addTab(new GlobalGoalsPage, "Global Goals");
+    overallPages_->addTab(globalGoalsPage_, "Global Goals");
     overallPages_->addTab(descriptionPage_, "Description");
     overallPages_->addTab(debriefingsPage_, "Debriefings");
-    overallPages_->addTab(new TeamsPage, "Teams");
+    overallPages_->addTab(teamsPage_, "Teams");
 
     triggerPanel_ = new TriggerPanel(this);
     triggerPanel_->hide();
@@ -174,6 +190,44 @@ void TForm1::BuildContextMenus() {
             [this](const QPoint& at) { shipListPopUp_->popup(shipList_->mapToGlobal(at)); });
     connect(msgStrList_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { msgListPopUp_->popup(msgStrList_->mapToGlobal(at)); });
+}
+
+void TForm1::BuildMapWindow() {
+    mapForm_ = std::make_unique<TMapForm>(session_);
+    MapWindowHooks hooks;
+    hooks.Edit = [this](const vorlan::Edit& edit) { Edit(edit); };
+    hooks.Apply = [this](const EditResult& result) { Apply(result); };
+    hooks.Save = [this] { SaveCommand(); };
+    hooks.SaveAs = [this] { SaveAsCommand(); };
+    hooks.SelectRegion = [this](int region) {
+        toolbar_.Regions->button(region)->setChecked(true);
+        SelectRegion(region);
+    };
+    hooks.SelectInMainList = [this](int fg) { SelectFlightGroupFromMap(fg); };
+    hooks.BackToMain = [this] {
+        raise();
+        activateWindow();
+    };
+    mapForm_->SetHooks(std::move(hooks));
+}
+
+void TForm1::ShowMapWindow() {
+    mapForm_->show();
+    mapForm_->raise();
+    mapForm_->activateWindow();
+}
+
+void TForm1::SelectFlightGroupFromMap(int fg) {
+    const int count = static_cast<int>(session_.CurrentMission().FlightGroups.size());
+    if (fg < 0 || fg >= count) {
+        return;
+    }
+    session_.Select.SelectedFGs.assign(static_cast<std::size_t>(count), false);
+    session_.Select.SelectedFGs[static_cast<std::size_t>(fg)] = true;
+    syncingShipList_ = true;
+    ShowSelection(*shipList_, session_.Select.SelectedFGs, fg);
+    syncingShipList_ = false;
+    ShipListClick();
 }
 
 void TForm1::SizeForScreen() {
@@ -261,6 +315,7 @@ bool TForm1::RunPreferences() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     if (CloseCommand(session_, dialogs_)) {
+        mapForm_->hide();
         event->accept();
     } else {
         event->ignore();
@@ -296,6 +351,9 @@ void TForm1::SetCaption(const std::string& caption) {
     setWindowTitle(utf8.hasError()
                        ? QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()))
                        : text);
+    if (mapForm_ != nullptr) {
+        mapForm_->CaptionChanged();
+    }
 }
 
 void TForm1::SaveEnabledChanged(bool enabled) {
@@ -306,7 +364,7 @@ void TForm1::SaveEnabledChanged(bool enabled) {
 
 void TForm1::DebriefingsShown(bool shown) {
     debriefingsPage_->ShowDebriefings(shown);
-    descriptionPage_->SetMaxLength(shown ? 4095 : 1024);
+    descriptionPage_->SetMaxLength(static_cast<int>(MissionTextCapacity(!shown)));
 }
 
 void TForm1::MissionReplaced() {
@@ -315,22 +373,24 @@ void TForm1::MissionReplaced() {
     ShowRegionAndOrderSelectors();
     {
         const FillGuard filling(session_);
-        descriptionPage_->fill(session_);
-        debriefingsPage_->fill(session_);
+        ShowTeamsAndTexts();
+        messagesPage_->fill(session_);
+        globalGoalsPage_->fill(session_);
     }
+    // A new mission has no list (a loaded one's follows from LoadWavList).
+    if (!session_.VoiceList.InUse()) {
+        player_->Close();
+    }
+    ShowVoice();
     ShowCurrentFG();
     SaveEnabledChanged(session_.IsModified());
+    if (mapForm_ != nullptr) {
+        mapForm_->MissionReplaced();
+    }
 }
 
 void TForm1::HistoryChanged() {
     historyMenus_->Show(session_.History.Captions(session_.RunningSettings.DirInReopen));
-}
-
-// The voice list itself arrives with its own page; until then a mission has none.
-void TForm1::ConfirmSaveWavList() {}
-
-void TForm1::LoadWavList(const std::string&) {
-    session_.VoiceList = WavList{};
 }
 
 }  // namespace vorlan

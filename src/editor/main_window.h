@@ -17,6 +17,7 @@
 #include "ops/block_move.h"
 #include "session/session.h"
 #include "text/list_rows.h"
+#include "wav/audio_player.h"
 
 class QLabel;
 class QListView;
@@ -29,11 +30,15 @@ class EditorPage;
 class HistoryMenus;
 class ModalRunner;
 class MessagesPage;
+class VoiceGroup;
+class GlobalGoalsPage;
 class DescriptionPage;
 class DebriefingsPage;
+class TeamsPage;
 class OrdersPage;
 class RowListModel;
 class ShipPage;
+class TMapForm;
 class TriggerPanel;
 
 // What the window needs from outside: the dialogs it shows, how modal dialogs run, where the
@@ -43,6 +48,8 @@ struct EditorEnvironment {
     ModalRunner* Runner = nullptr;
     std::string SettingsPath;
     std::vector<std::string> Arguments;
+    // Plays the messages' recordings; the window makes its own when none is given.
+    AudioPlayer* Player = nullptr;
 };
 
 class TForm1 : public QMainWindow, public MissionUi {
@@ -82,6 +89,9 @@ public:
     void SelectOrder(int order);
     // Rebuilds the flight group rows and repaints the list.
     void RedrawFlightGroupList();
+    // The "Map" button: shows the map window, made once and hidden on close.
+    void ShowMapWindow();
+    TMapForm* MapWindow() const { return mapForm_.get(); }
 
     // The selected flight groups, in list order: the set the page handlers write to.
     std::vector<int> SelectedFlightGroups() const;
@@ -93,6 +103,8 @@ public:
 
     // Selection and page filling.
     void ShipListClick();
+    // The message list's focused row becomes the current message and the page shows it.
+    void MsgStrListClick();
     void selectFlightGroup(bool fromList);
     void fillFlightGroupPage();
     void highlightTriggerLabel(int n);
@@ -123,6 +135,11 @@ private:
     void BuildWindow();
     void BuildContextMenus();
     void ConnectCommands();
+    // The messages page's voice file group and its player (main_window_voice.cpp).
+    void BuildVoiceGroup();
+    void ShowVoice();
+    // Another message became current: its entry shows, and plays with "Autoplay" on.
+    void ShowMessageWav();
     void SizeForScreen();
     void StartUp();
     void ReadStartUpSettings();
@@ -141,9 +158,16 @@ private:
     void InnerPageChanged(int index);
     void LeaveOuterPage(int page);
     void PlaceTriggerPanel();
+    void BuildMapWindow();
+    // The map leaves: the list selects exactly the flight group the map had current.
+    void SelectFlightGroupFromMap(int fg);
 
     void RefreshShipList();
     void RebuildMessageRows();
+    // Team names changed: the page shown refills its team lists and trigger sentences.
+    void ShowTeamNames();
+    // The teams, description and debriefing pages show the mission again (fills never write).
+    void ShowTeamsAndTexts();
     void ShowCurrentFG();
     void ShowFGInfo();
     void ShowRegionAndOrderSelectors();
@@ -152,6 +176,8 @@ private:
     UserDialogs& dialogs_;
     ModalRunner& runner_;
     Session session_;
+    // Reads the session, so it goes before it.
+    std::unique_ptr<TMapForm> mapForm_;
 
     ListRows shipRows_;
     ListRows messageRows_;
@@ -166,8 +192,13 @@ private:
     ShipPage* shipPage_ = nullptr;
     OrdersPage* ordersPage_ = nullptr;
     MessagesPage* messagesPage_ = nullptr;
+    VoiceGroup* voiceGroup_ = nullptr;
+    std::unique_ptr<AudioPlayer> ownPlayer_;
+    AudioPlayer* player_ = nullptr;
+    GlobalGoalsPage* globalGoalsPage_ = nullptr;
     DescriptionPage* descriptionPage_ = nullptr;
     DebriefingsPage* debriefingsPage_ = nullptr;
+    TeamsPage* teamsPage_ = nullptr;
     TriggerPanel* triggerPanel_ = nullptr;
     QMenu* shipListPopUp_ = nullptr;
     QMenu* msgListPopUp_ = nullptr;

@@ -7,6 +7,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "edit/ui/global_goals_page.h"
+#include "edit/ui/messages_page.h"
 #include "edit/ui/orders_page.h"
 #include "edit/undo.h"
 #include "editor/about_box.h"
@@ -14,9 +16,10 @@
 #include "editor/hyper_form.h"
 #include "editor/main_window.h"
 #include "editor/modal_runner.h"
-#include "editor/pages/outer_pages.h"
+#include "editor/pages/outer_page_numbers.h"
 #include "editor/row_list_model.h"
 #include "io/mission_commands.h"
+#include "map/ui/map_form.h"
 #include "ops/fg_clipboard.h"
 #include "text/message_rows.h"
 
@@ -51,6 +54,7 @@ void TForm1::ConnectCommands() {
     connect(t.PrefBut, &QToolButton::clicked, this, &TForm1::ShowPreferences);
     connect(t.MissionBtn, &QToolButton::clicked, this, &TForm1::ShowMissionParameters);
     connect(t.AboutBtn, &QToolButton::clicked, this, &TForm1::ShowAbout);
+    connect(t.ShowMap, &QToolButton::clicked, this, &TForm1::ShowMapWindow);
     connect(t.Regions, &QButtonGroup::idClicked, this, &TForm1::SelectRegion);
     connect(t.Orders, &QButtonGroup::idClicked, this, &TForm1::SelectOrder);
     connect(ordersPage_, &OrdersPage::OrderChosen, this, &TForm1::SelectOrder);
@@ -70,6 +74,9 @@ void TForm1::ConnectCommands() {
     });
     connect(msgStrList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { session_.Select.SelectedMessages = SelectedRows(*msgStrList_); });
+    // The window's own moves of the focused row block these signals.
+    connect(msgStrList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TForm1::MsgStrListClick);
     // The window sees every key before the control that has the focus.
     qApp->installEventFilter(this);
 }
@@ -287,11 +294,29 @@ void TForm1::Apply(const EditResult& result) {
         const FillGuard filling(session_);
         messagesPage_->fill(session_);
     }
+    if (result.RefreshVoice || result.ShowCurrentMessage || result.RebuildMessageList) {
+        ShowVoice();
+    }
+    if (result.ShowCurrentFG && OuterPage() == kGlobalGoalsPage) {
+        // Undo and redo may have changed the goal shown.
+        const FillGuard filling(session_);
+        globalGoalsPage_->fill(session_);
+    }
     if (result.ShowFirstTrigger) {
         highlightTriggerLabel(1);
     }
+    if (result.RebuildTeams) {
+        ShowTeamNames();
+    }
+    if (result.ShowTeamsAndTexts) {
+        ShowTeamsAndTexts();
+    }
     SaveEnabledChanged(session_.IsModified());
     ShowUndoState();
+    // The map draws the same records; it follows every change, from wherever it came.
+    if (mapForm_ != nullptr) {
+        mapForm_->MissionChanged();
+    }
     for (const std::string& warning : result.Warnings) {
         dialogs_.ShowWarning(warning);
     }
@@ -301,7 +326,8 @@ void TForm1::RefreshShownPage(std::span<const std::string_view> controls) {
     EditorPage* page = OuterPage() == kFlightGroupsPage
                            ? InnerPage()
                            : qobject_cast<EditorPage*>(overallPages_->currentWidget());
-    if (page != nullptr && session_.CurrentFG() != nullptr) {
+    // The outer pages show no flight group and are shown without one.
+    if (page != nullptr && (OuterPage() != kFlightGroupsPage || session_.CurrentFG() != nullptr)) {
         const FillGuard filling(session_);
         page->Refresh(session_, controls);
     }

@@ -9,11 +9,15 @@
 #include <algorithm>
 
 #include "edit/trigger_rules.h"
+#include "edit/ui/messages_page.h"
+#include "edit/ui/teams_page.h"
+#include "edit/ui/text_pages.h"
 #include "editor/main_window.h"
 #include "editor/pages/flight_group_pages.h"
-#include "editor/pages/outer_pages.h"
+#include "editor/pages/outer_page_numbers.h"
 #include "editor/row_list_model.h"
 #include "editor/trigger_panel.h"
+#include "map/ui/map_form.h"
 #include "text/flight_group_info.h"
 #include "text/flight_group_rows.h"
 
@@ -46,6 +50,28 @@ void TForm1::ShipListClick() {
     const int count = static_cast<int>(session_.CurrentMission().FlightGroups.size());
     if ((row != current && current < count) || (row == 0 && current == 0)) {
         selectFlightGroup(true);
+    }
+}
+
+void TForm1::MsgStrListClick() {
+    const QModelIndex focused = msgStrList_->currentIndex();
+    if (!focused.isValid() ||
+        focused.row() >= static_cast<int>(session_.CurrentMission().Messages.size())) {
+        return;
+    }
+    // The edits of the message left count for the mission.
+    session_.LeaveCurrentMessage();
+    session_.Select.CurrentMessageIndex = focused.row();
+    session_.Select.SelectedMessages = SelectedRows(*msgStrList_);
+    {
+        const FillGuard filling(session_);
+        messagesPage_->fill(session_);
+    }
+    ShowMessageWav();
+    // A message becomes current on its first trigger.
+    session_.Select.CurrentTriggers.at(static_cast<std::size_t>(TriggerContext::Messages)) = 1;
+    if (session_.Select.CurrentTriggerContext == TriggerContext::Messages) {
+        highlightTriggerLabel(1);
     }
 }
 
@@ -135,6 +161,28 @@ void TForm1::LeaveOuterPage(int page) {
     }
 }
 
+void TForm1::ShowTeamNames() {
+    const int page = OuterPage();
+    if (page == kFlightGroupsPage) {
+        fillFlightGroupPage();
+    } else if (page == kMessagesPage || page == kGlobalGoalsPage) {
+        {
+            const FillGuard filling(session_);
+            static_cast<EditorPage*>(overallPages_->currentWidget())->fill(session_);
+        }
+        if (!triggerPanel_->isHidden()) {
+            triggerPanel_->ShowTriggers(session_);
+        }
+    }
+}
+
+void TForm1::ShowTeamsAndTexts() {
+    const FillGuard filling(session_);
+    teamsPage_->fill(session_);
+    descriptionPage_->fill(session_);
+    debriefingsPage_->fill(session_);
+}
+
 void TForm1::OuterPageChanged(int) {
     LeaveOuterPage(shownOuterPage_);
     const int page = OuterPage();
@@ -145,6 +193,9 @@ void TForm1::OuterPageChanged(int) {
         const FillGuard filling(session_);
         static_cast<EditorPage*>(overallPages_->currentWidget())->fill(session_);
         highlightTriggerLabel(1);
+    } else if (page == kTeamsPage) {
+        const FillGuard filling(session_);
+        teamsPage_->fill(session_);
     }
     PlaceTriggerPanel();
     triggerPanel_->update();
@@ -191,6 +242,8 @@ void TForm1::SelectRegion(int region) {
     session_.Select.CurrentOrderRegion = region;
     // Ghosting depends on the region, so the rows repaint in their new colours.
     shipModel_->Refresh();
+    // The map's region button follows, and with it the map's filters.
+    mapForm_->RegionChanged(region);
     if (ShowsCurrentOrder(InnerPage()) && session_.CurrentFG() != nullptr) {
         InnerPage()->fill(session_);
         // On the "Jump" page the panel shows the skip triggers of the order now current.

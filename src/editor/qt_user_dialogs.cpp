@@ -92,4 +92,13 @@ std::optional<std::string> QtUserDialogs::ChooseDirectory(const std::string& cur
     return ChooseDirectoryWithBrowseForm(current, parent_);
 }
 
+std::optional<std::string> QtUserDialogs::ChooseWavFile(const std::string& startDirectory) {
+    QFileDialog dialog(parent_, "Assign a WAV to message", FromPath(startDirectory));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Recordings copied from other systems end in ".WAV" or ".Wav" as often as in ".wav".
+    dialog.setNameFilters({"Wave Sound files (*.[wW][aA][vV])"});
+    return RunFileDialog(dialog);
+}
+
 }  // namespace vorlan

@@ -21,6 +21,7 @@ public:
         const std::string& startDirectory, const std::vector<std::string>& history) override;
     std::optional<std::string> ChooseMissionToSave(const std::string& startDirectory) override;
     std::optional<std::string> ChooseDirectory(const std::string& current) override;
+    std::optional<std::string> ChooseWavFile(const std::string& startDirectory) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include "base/paths.h"
 #include "io/load_mission.h"
+#include "io/voice_commands.h"
 #include "io/write_mission.h"
 #include "session/new_mission.h"
 
@@ -69,6 +70,7 @@ bool SaveAsCommand(Session& session, UserDialogs& dialogs) {
     mission.MissionFileName = *path;
     session.VoiceList.Changed = false;
     if (WriteMission(session, *path, true)) {
+        SaveWavListForNewName(session, dialogs);
         return true;
     }
     mission.MissionFileName = previousName;

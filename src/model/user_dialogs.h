@@ -30,6 +30,8 @@ public:
     // A mission file to write; the dialog asks before replacing an existing file.
     virtual std::optional<std::string> ChooseMissionToSave(const std::string& startDirectory) = 0;
     virtual std::optional<std::string> ChooseDirectory(const std::string& current) = 0;
+    // An existing recording, listed by its ".wav" extension in any letter case.
+    virtual std::optional<std::string> ChooseWavFile(const std::string& startDirectory) = 0;
 };
 
 }  // namespace vorlan

@@ -34,8 +34,15 @@ struct EditResult {
     bool RebuildMessageList = false;
     // The messages page refills from the current message.
     bool ShowCurrentMessage = false;
+    // Team names changed and the team tables were rebuilt: every list that shows them (team
+    // drop-downs, message teams, list rows, trigger sentences) refills, signals blocked.
+    bool RebuildTeams = false;
+    // The teams, description and debriefing pages refill (after undo and redo).
+    bool ShowTeamsAndTexts = false;
     // The trigger selection of the page shown goes back to the first trigger.
     bool ShowFirstTrigger = false;
+    // The voice file group shows the current message's entry again.
+    bool RefreshVoice = false;
     // Controls of the page shown (by objectName) whose value, list or look a linked rule changed.
     std::vector<std::string_view> RefreshControls;
     // Warnings for the user, in the order they arose; the edit itself stands.

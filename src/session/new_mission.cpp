@@ -117,6 +117,9 @@ void SelectFirstItems(Session& session) {
     session.Select.CurrentOrderNumber = 1;
     session.Select.CurrentGoalIndex = 0;
     session.Select.CurrentOptionalCraftRow = 0;
+    // The global goals page follows the mission: its first team and "Primary".
+    session.Select.CurrentGoalTeamIndex = 0;
+    session.Select.CurrentGoalKind = 0;
     // The first row of each list is the one selected.
     const Mission& mission = session.CurrentMission();
     session.Select.SelectedFGs.assign(mission.FlightGroups.size(), false);
@@ -151,6 +154,8 @@ void ResetToNewMission(Session& session) {
     session.BlankMessage = MsgObject{};
     session.BlankMessage.Record = session.Template.DefaultMessageRecord;
     session.ReplaceMission(std::move(mission));
+    // A new mission has no voice list file until one is created for it.
+    session.VoiceList = WavList{};
     session.Vocab.rebuildTeams(session.CurrentMission().Teams);
     SelectFirstItems(session);
     session.Ui().MissionReplaced();

@@ -49,6 +49,8 @@ struct Selection {
     std::array<int, kTriggerContexts> CurrentTriggers{1, 1, 1, 1, 1};
     // The global goals page's tab: 0 primary, 1 prevent, 2 secondary.
     int CurrentGoalKind = 0;
+    // The team whose global goals that page shows, 0..9; the teams page keeps its own.
+    int CurrentGoalTeamIndex = 0;
 };
 
 struct StatusFlags {

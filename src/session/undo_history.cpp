@@ -252,6 +252,15 @@ void ForEachSmallImage(const Mission& mission, Visit visit) {
     visit(ImageKind::MissionValues, 0);
 }
 
+// Undo changes what the voice list holds, never which file it belongs to; a list that now
+// differs from its file counts as changed.
+void RestoreVoiceEntries(WavList& live, const WavList& kept) {
+    if (live.Entries != kept.Entries) {
+        live.Entries = kept.Entries;
+        live.Changed = live.Changed || live.InUse();
+    }
+}
+
 }  // namespace
 
 struct UndoHistory::Step {
@@ -260,6 +269,7 @@ struct UndoHistory::Step {
     SavedSelection Before;
     SavedSelection After;
     bool Lists = false;
+    bool Voice = false;
     std::vector<std::shared_ptr<FGObject>> FGsBefore, FGsAfter;
     std::vector<std::shared_ptr<MsgObject>> MessagesBefore, MessagesAfter;
     WavList VoiceBefore, VoiceAfter;
@@ -337,10 +347,12 @@ void UndoHistory::Begin(const Session& session, UndoScope scope) {
             add(ImageKind::Message, mission.Messages[i].get(), i);
         }
     };
+    if (scope.Lists || scope.Voice) {
+        capture->Voice = session.VoiceList;
+    }
     if (scope.Lists) {
         capture->FGs = mission.FlightGroups;
         capture->Messages = mission.Messages;
-        capture->Voice = session.VoiceList;
         // List operations move and renumber records; goal strings only travel with them.
         for (std::size_t i = 0; i < mission.FlightGroups.size(); ++i) {
             addFG(i, false);
@@ -357,6 +369,14 @@ void UndoHistory::Begin(const Session& session, UndoScope scope) {
         }
     }
     ForEachSmallImage(mission, [&](ImageKind kind, std::size_t i) { add(kind, nullptr, i); });
+    for (const std::size_t team : scope.GoalStringTeams) {
+        if (team < mission.GlobalGoalStrings.size()) {
+            add(ImageKind::GoalStrings, nullptr, team);
+        }
+    }
+    for (const std::size_t i : scope.Texts) {
+        add(ImageKind::MissionText, nullptr, i);
+    }
     // The buffer is kept from edit to edit: fresh pages for every capture of a large selection
     // would cost more than reading it.
     if (!scratch_ || scratchSize_ < total) {
@@ -600,10 +620,10 @@ bool UndoHistory::Commit(const Session& session) {
     }
     std::vector<PatchGroup> patches = builder.Finish();
 
-    const bool listsChanged =
-        lists && (capture->FGs != mission.FlightGroups || capture->Messages != mission.Messages ||
-                  capture->Voice.Entries != session.VoiceList.Entries ||
-                  capture->Voice.Path != session.VoiceList.Path);
+    const bool voice = lists || capture->Scope.Voice;
+    const bool listsChanged = (lists && (capture->FGs != mission.FlightGroups ||
+                                         capture->Messages != mission.Messages)) ||
+                              (voice && capture->Voice.Entries != session.VoiceList.Entries);
     changed = changed || listsChanged;
     if (merged != nullptr) {
         merged->Patches = std::move(patches);
@@ -626,11 +646,14 @@ bool UndoHistory::Commit(const Session& session) {
     step->Before = std::move(capture->Before);
     step->After = Save(session.Select);
     step->Lists = lists;
+    step->Voice = voice;
     if (lists) {
         step->FGsBefore = std::move(capture->FGs);
         step->FGsAfter = mission.FlightGroups;
         step->MessagesBefore = std::move(capture->Messages);
         step->MessagesAfter = mission.Messages;
+    }
+    if (voice) {
         step->VoiceBefore = std::move(capture->Voice);
         step->VoiceAfter = session.VoiceList;
     }
@@ -668,7 +691,9 @@ bool UndoHistory::Undo(Session& session) {
     if (step.Lists) {
         mission.FlightGroups = step.FGsBefore;
         mission.Messages = step.MessagesBefore;
-        session.VoiceList = step.VoiceBefore;
+    }
+    if (step.Voice) {
+        RestoreVoiceEntries(session.VoiceList, step.VoiceBefore);
     }
     Restore(session.Select, step.Before);
     --position_;
@@ -684,7 +709,9 @@ bool UndoHistory::Redo(Session& session) {
     if (step.Lists) {
         mission.FlightGroups = step.FGsAfter;
         mission.Messages = step.MessagesAfter;
-        session.VoiceList = step.VoiceAfter;
+    }
+    if (step.Voice) {
+        RestoreVoiceEntries(session.VoiceList, step.VoiceAfter);
     }
     ApplyPatches(mission, step.Patches, false);
     Restore(session.Select, step.After);

@@ -30,10 +30,17 @@ struct UndoScope {
     // header, teams and global goals are always captured).
     std::vector<std::size_t> FlightGroups;
     std::vector<std::size_t> Messages;
+    // The voice list may change (kept whole; it is small).
+    bool Voice = false;
+    // The free texts the edit may write (0 description, 1 and 2 the debriefings); large, so
+    // only the edits of a text capture it.
+    std::vector<std::size_t> Texts;
     // When not empty, the ranges (offset, length) of the flight groups' records that the edit
     // writes, and all it writes of them: a value put into thousands of flight groups is then
     // captured without copying their whole records.
     std::vector<std::pair<std::uint32_t, std::uint32_t>> FGFields;
+    // The teams whose global goal strings the edit may write.
+    std::vector<std::size_t> GoalStringTeams;
     // What the user did, for the Undo and Redo hints.
     std::string Label;
     // Consecutive steps with the same non-empty key merge into one (typing into one field of

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace vorlan {
 namespace {
@@ -42,6 +44,27 @@ void WriteOverlap(std::size_t partOffset, void* part, std::size_t partSize, std:
     }
 }
 
+// The free texts by image index.
+template <class M>
+auto& TextOfImage(M& mission, std::size_t index) {
+    switch (index) {
+        case 1:
+            return mission.SuccessDebriefText;
+        case 2:
+            return mission.FailureDebriefText;
+        default:
+            return mission.DescriptionText;
+    }
+}
+
+// Zeros after a text in its image: the text ends at its first zero byte.
+const std::array<std::uint8_t, kMissionTextImageSize> kZeros{};
+
+// A text is kept short of its image, so a zero always ends it.
+std::size_t TextBytes(const std::string& text) {
+    return std::min(text.size(), kMissionTextImageSize - 1);
+}
+
 }  // namespace
 
 std::size_t ImageSize(ImageKind kind) {
@@ -60,6 +83,10 @@ std::size_t ImageSize(ImageKind kind) {
             return HeaderRec::Tag::kSize;
         case ImageKind::MissionValues:
             return kValuesImageSize;
+        case ImageKind::GoalStrings:
+            return GGStrObject::kSize;
+        case ImageKind::MissionText:
+            return kMissionTextImageSize;
     }
     return 0;
 }
@@ -95,6 +122,15 @@ ImageParts LiveImageParts(const Mission& mission, ImageKind kind, std::size_t in
             add(0, &mission.MissionPlatform, 2);
             add(2, mission.TeamIFF.data(), kTeamCount);
             break;
+        case ImageKind::GoalStrings:
+            add(0, mission.GlobalGoalStrings[index].Strings.data(), GGStrObject::kSize);
+            break;
+        case ImageKind::MissionText: {
+            const std::string& text = TextOfImage(mission, index);
+            add(0, text.data(), TextBytes(text));
+            add(TextBytes(text), kZeros.data(), kMissionTextImageSize - TextBytes(text));
+            break;
+        }
     }
     return parts;
 }
@@ -140,6 +176,16 @@ void ReadImage(const Mission& mission, ImageKind kind, std::size_t index,
             std::memcpy(out.data(), &mission.MissionPlatform, 2);
             std::memcpy(out.data() + 2, mission.TeamIFF.data(), kTeamCount);
             return;
+        case ImageKind::GoalStrings:
+            std::memcpy(out.data(), mission.GlobalGoalStrings[index].Strings.data(),
+                        GGStrObject::kSize);
+            return;
+        case ImageKind::MissionText: {
+            const std::string& text = TextOfImage(mission, index);
+            std::fill(out.begin(), out.end(), std::uint8_t{0});
+            std::memcpy(out.data(), text.data(), TextBytes(text));
+            return;
+        }
     }
 }
 
@@ -176,6 +222,20 @@ void WriteImage(Mission& mission, ImageKind kind, std::size_t index, std::size_t
             WriteOverlap(0, &mission.MissionPlatform, 2, offset, bytes);
             WriteOverlap(2, mission.TeamIFF.data(), kTeamCount, offset, bytes);
             return;
+        case ImageKind::GoalStrings:
+            WriteOverlap(0, mission.GlobalGoalStrings[index].Strings.data(), GGStrObject::kSize,
+                         offset, bytes);
+            return;
+        case ImageKind::MissionText: {
+            // Rebuilt from its whole image, which may end earlier or later than before.
+            std::string& text = TextOfImage(mission, index);
+            std::vector<std::uint8_t> image(kMissionTextImageSize, 0);
+            std::memcpy(image.data(), text.data(), TextBytes(text));
+            WriteOverlap(0, image.data(), image.size(), offset, bytes);
+            const auto end = std::find(image.begin(), image.end(), std::uint8_t{0});
+            text.assign(image.begin(), end);
+            return;
+        }
     }
 }
 

@@ -21,7 +21,12 @@ enum class ImageKind : std::uint8_t {
     Team,           // a team record
     Header,         // the mission header
     MissionValues,  // the platform word and the team IFF table
+    GoalStrings,    // a team's global goal strings
+    MissionText,    // a free text (0 description, 1 and 2 the debriefings), then zeros
 };
+
+// Room for a free text in its image: every character the file keeps, each a line break (CR LF).
+inline constexpr std::size_t kMissionTextImageSize = 8192;
 
 std::size_t ImageSize(ImageKind kind);
 

@@ -79,7 +79,8 @@ std::string EscapeDumpText(std::string_view text) {
     return escaped;
 }
 
-void DumpMission(Mission& mission, Vocabulary& vocab, std::ostream& out) {
+void DumpMission(Mission& mission, Vocabulary& vocab, std::ostream& out,
+                 std::span<const std::string> voiceEntries) {
     ListRows groupRows;
     RebuildFlightGroupList(mission, vocab, groupRows);
     ShowFlightGroupInfo(mission, 0);  // for the present-at-start flags; the line is not dumped
@@ -100,6 +101,9 @@ void DumpMission(Mission& mission, Vocabulary& vocab, std::ostream& out) {
         for (int t = 1; t <= 4; ++t) {
             w.Line(TriggerText(message.Record.Sub(MsgRec::MessageTrigger(t)), mission, vocab),
                    "msg", i, "trigger", t);
+        }
+        if (i < voiceEntries.size()) {
+            w.Line(voiceEntries[i], "msg", i, "wav");
         }
     }
     for (std::size_t team = 0; team < mission.GlobalGoals.size(); ++team) {

@@ -3,6 +3,7 @@
 // editor shows it, for designers who keep missions in version control and diff them.
 
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,9 @@ namespace vorlan {
 
 // Writes every line of the mission: fields separated by one TAB, the last field the text.
 // Rebuilds the vocabulary's flight group tables and the present-at-start flags first, as the
-// editor does when it shows a mission.
-void DumpMission(Mission& mission, Vocabulary& vocab, std::ostream& out);
+// editor does when it shows a mission. voiceEntries are the lines of the mission's voice list.
+void DumpMission(Mission& mission, Vocabulary& vocab, std::ostream& out,
+                 std::span<const std::string> voiceEntries = {});
 
 // TAB, LF, CR and backslash as \t, \n, \r and \\, every other byte as it is, so that each item
 // stays on one line and the escaping can be undone.

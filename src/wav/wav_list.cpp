@@ -32,4 +32,21 @@ bool WavList::FollowMoveDown(std::size_t index) {
     return true;
 }
 
+bool WavList::ReachEntry(std::size_t index) {
+    if (index < Entries.size()) {
+        return true;
+    }
+    if (index >= kWavListLimit) {
+        return false;
+    }
+    Entries.resize(index + 1, kDummyWav);
+    return true;
+}
+
+void WavList::DropUnsavedEntries() {
+    if (Entries.size() > kWavListLimit) {
+        Entries.resize(kWavListLimit);
+    }
+}
+
 }  // namespace vorlan

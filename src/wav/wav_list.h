@@ -1,7 +1,7 @@
 #pragma once
 // The voice list in memory: one voice file name per in-flight message, in message order. The
-// message list operations keep it aligned with the messages; loading, saving and playing it
-// belong to the window.
+// message list operations keep it aligned with the messages; the voice commands load, save and
+// play it.
 
 #include <cstddef>
 #include <string>
@@ -39,6 +39,13 @@ public:
     // entries exist and index is below the direction's limit. True when entries were exchanged.
     bool FollowMoveUp(std::size_t index);
     bool FollowMoveDown(std::size_t index);
+
+    // Makes entry index exist, padding with kDummyWav while the list is shorter than
+    // kWavListLimit, so that an assignment never writes past the end. False, with nothing
+    // changed, when the index lies beyond what padding may reach.
+    bool ReachEntry(std::size_t index);
+    // The entries a saved file holds: the first kWavListLimit.
+    void DropUnsavedEntries();
 };
 
 }  // namespace vorlan

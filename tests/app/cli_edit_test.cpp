@@ -231,6 +231,30 @@ TEST_F(CliEditTest, MessageOperationsActOnTheRowsGiven) {
     });
 }
 
+// The text goes to the first listed message with its colour prefix kept; the other fields to every
+// listed message. A flight group field is no message field.
+TEST_F(CliEditTest, SetMsgWritesTheListedMessagesAsTheirControlsDo) {
+    ASSERT_EQ(Edit({"add-msg", "set-msg", "2", "text", "2Old", "set-msg", "2,0", "text", "New",
+                    "set-msg", "0,2", "delay", "300", "set-msg", "0,2", "teams", "-"}),
+              0)
+        << err.str();
+    std::string first;
+    WithMission(in, [&](const Mission& m) { first = m.Messages[0]->Record.GetText(MsgRec::Text); });
+    WithMission(out, [&](const Mission& m) {
+        ASSERT_EQ(m.Messages.size(), 3u);
+        EXPECT_EQ(m.Messages[2]->Record.GetText(MsgRec::Text), "2New");
+        EXPECT_EQ(m.Messages[0]->Record.GetText(MsgRec::Text), first);
+        for (const std::size_t i : {0u, 2u}) {
+            EXPECT_EQ(m.Messages[i]->Record.Get(MsgRec::Delay), 44);
+            EXPECT_EQ(m.Messages[i]->Record.Get(MsgRec::SentToTeam(0)), 0);
+        }
+    });
+    EXPECT_NE(Edit({"set-msg", "0", "Status", "1"}, dir.File("refused.tie")), 0);
+    EXPECT_NE(err.str().find("unknown message field 'Status'"), std::string::npos) << err.str();
+    EXPECT_NE(Edit({"set-fg", "0", "color", "1"}, dir.File("refused.tie")), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("refused.tie")));
+}
+
 // The whole trigger goes to the listed flight groups, or, when a value does not fit, nowhere.
 TEST_F(CliEditTest, SetTriggerWritesTheListedFlightGroupsOrNothing) {
     ASSERT_EQ(Edit({"set-trigger", "3,1", "arrival", "4", "2", "1", "4", "0", "47", "3"}), 0)

@@ -88,6 +88,19 @@ TEST_F(CliTest, DumpWritesOneLinePerItem) {
     EXPECT_EQ(Run({"dump", dir.File("none.tie")}), 1);
 }
 
+TEST_F(CliTest, DumpShowsTheVoiceListOfTheSettingsGameDirectory) {
+    std::filesystem::create_directories(dir.File("settings"));
+    std::filesystem::create_directories(dir.File("game/WAVE"));
+    test::WriteFileText(dir.File("settings/Vorlan.ini"),
+                        "[Directories]\nXWA=" + dir.File("game") + "\n");
+    test::WriteFileText(dir.File("game/WAVE/D.LST"), "msg\\a.wav\r\n");
+    test::WriteFileBytes(dir.File("d.tie"), test::GenerateMissionFile({.Messages = 2}));
+    ASSERT_EQ(Run({"dump", dir.File("d.tie")}), 0) << err.str();
+    EXPECT_NE(out.str().find("msg\t0\ttrigger\t4\t"), std::string::npos);
+    EXPECT_NE(out.str().find("\nmsg\t0\twav\tmsg\\\\a.wav\nmsg\t1\trow\t"), std::string::npos);
+    EXPECT_EQ(out.str().find("msg\t1\twav"), std::string::npos);  // the list has no line for it
+}
+
 TEST_F(CliTest, UsageErrors) {
     EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_NE(out.str().find("resave IN OUT"), std::string::npos);

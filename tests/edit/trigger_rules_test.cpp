@@ -61,7 +61,7 @@ protected:
         select.CurrentFGIndex = 3;
         select.SelectedMessages = {true, false, true};
         select.CurrentMessageIndex = 2;
-        select.CurrentTeamIndex = 1;
+        select.CurrentGoalTeamIndex = 1;
         select.CurrentGoalKind = 2;
         select.CurrentOrderRegion = 2;
         select.CurrentOrderNumber = 3;

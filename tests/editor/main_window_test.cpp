@@ -18,7 +18,7 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "editor/pages/outer_pages.h"
+#include "editor/pages/outer_page_numbers.h"
 #include "support/mission_factory.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_modal_runner.h"
@@ -254,6 +254,11 @@ TEST_F(MainWindowTest, MessagesPageCommandsActOnMessages) {
     EXPECT_EQ(messages->model()->rowCount(), 2);
     EXPECT_EQ(Sess().CurrentMission().FlightGroups.size(), 2u);
     EXPECT_EQ(messages->currentIndex().row(), 1);
+    // A click makes the row's message current, and the page shows it.
+    QTest::mouseClick(messages->viewport(), Qt::LeftButton, {},
+                      messages->visualRect(messages->model()->index(0, 0)).center());
+    EXPECT_EQ(Sess().Select.CurrentMessageIndex, 0);
+    EXPECT_EQ(window->findChild<QLabel*>("Label60")->text(), "Message #0 of 2");
     messages->setFocus();
     QTest::keyClick(messages, Qt::Key_Delete);
     EXPECT_EQ(messages->model()->rowCount(), 1);
@@ -344,13 +349,33 @@ TEST_F(MainWindowTest, DialogButtonsRunTheirDialogs) {
     Click("AboutBtn");
     Click("PrefBut");
     EXPECT_EQ(runner.Shown, (std::vector<QString>{"Mission Parameters", "About", "Preferences"}));
-    EXPECT_FALSE(window->findChild<QToolButton*>("ShowMap")->isEnabled());
 
     // The generator's buoys reach the list through the same edit path.
     runner.Scripts = {test::ScriptedModalRunner::Ends(QDialog::Accepted)};
     window->findChild<QAction*>("AddHyperbuoys1")->trigger();
     EXPECT_EQ(shipList->model()->rowCount(), 5);
     EXPECT_EQ(Info(), "Flight Group #1 of 5");
+}
+
+// A rename on the "Teams" page reaches every team list the window shows, and undo takes it
+// back on the page itself.
+TEST_F(MainWindowTest, ARenamedTeamReachesTheOtherPagesAndUndoesOnItsOwn) {
+    StartWithMission(2);
+    auto* pages = window->findChild<QTabWidget*>("OverallPages");
+    pages->setCurrentIndex(kTeamsPage);
+    auto* name = window->findChild<QComboBox*>("TeamName1Ed")->lineEdit();
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "Pirate");
+    EXPECT_TRUE(Sess().Status.Modified);
+    pages->setCurrentIndex(kFlightGroupsPage);
+    window->findChild<QTabWidget*>("FGPages")->setCurrentIndex(0);
+    EXPECT_EQ(window->findChild<QComboBox*>("TeamBox")->itemText(0), "1.Pirate");
+    EXPECT_EQ(window->findChild<QComboBox*>("RadioBox")->itemText(1), "Team 1.Pirate");
+    pages->setCurrentIndex(kTeamsPage);
+    Click("UndoBtn");
+    EXPECT_NE(name->text(), "Pirate");
+    EXPECT_FALSE(Sess().IsModified());
 }
 
 }  // namespace

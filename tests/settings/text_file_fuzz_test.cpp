@@ -34,7 +34,8 @@ TEST_P(TextFileFuzz, SeedsRegressionsAndThreeThousandMutations) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TextFiles, TextFileFuzz,
-                         ::testing::Values("settings_file", "history_file", "backdrop_list"));
+                         ::testing::Values("settings_file", "history_file", "backdrop_list",
+                                           "wav_list"));
 
 }  // namespace
 }  // namespace vorlan

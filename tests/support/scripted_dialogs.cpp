@@ -46,4 +46,9 @@ std::optional<std::string> ScriptedDialogs::ChooseDirectory(const std::string& c
     return TakeFront(Directories, "directory dialog").value_or(std::nullopt);
 }
 
+std::optional<std::string> ScriptedDialogs::ChooseWavFile(const std::string& startDirectory) {
+    WavDialogStarts.push_back(startDirectory);
+    return TakeFront(WavFiles, "WAV dialog").value_or(std::nullopt);
+}
+
 }  // namespace vorlan::test

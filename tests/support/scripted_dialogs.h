@@ -22,6 +22,7 @@ public:
         const std::string& startDirectory, const std::vector<std::string>& history) override;
     std::optional<std::string> ChooseMissionToSave(const std::string& startDirectory) override;
     std::optional<std::string> ChooseDirectory(const std::string& current) override;
+    std::optional<std::string> ChooseWavFile(const std::string& startDirectory) override;
 
     // Answers, taken from the front.
     std::deque<Answer> Answers;
@@ -29,6 +30,7 @@ public:
     std::deque<std::optional<std::string>> FilesToOpen;
     std::deque<std::optional<std::string>> FilesToSave;
     std::deque<std::optional<std::string>> Directories;
+    std::deque<std::optional<std::string>> WavFiles;
 
     // What was shown or asked, in order.
     std::vector<std::string> Errors;
@@ -42,6 +44,7 @@ public:
     std::vector<std::vector<std::string>> OpenDialogHistories;
     std::vector<std::string> SaveDialogStarts;
     std::vector<std::string> DirectoryDialogStarts;
+    std::vector<std::string> WavDialogStarts;
 };
 
 }  // namespace vorlan::test

@@ -46,5 +46,20 @@ TEST(WavList, MovesNeedBothEntriesAndAListFile) {
     EXPECT_EQ(noFile.Entries[0], "w0");
 }
 
+// Assigning never writes past the list: a short list is padded, but only up to the limit.
+TEST(WavList, ReachingAnEntryPadsOnlyBelowTheLimit) {
+    WavList wavs = Numbered(3);
+    ASSERT_TRUE(wavs.ReachEntry(5));
+    EXPECT_EQ(wavs.Entries, (std::vector<std::string>{"w0", "w1", "w2", "train\\dummy.wav",
+                                                      "train\\dummy.wav", "train\\dummy.wav"}));
+    EXPECT_FALSE(wavs.ReachEntry(kWavListLimit));
+    EXPECT_EQ(wavs.Entries.size(), 6u);
+
+    WavList created = Numbered(25);  // a list made for 25 messages reaches them all
+    EXPECT_TRUE(created.ReachEntry(22));
+    created.DropUnsavedEntries();
+    EXPECT_EQ(created.Entries.size(), kWavListLimit);
+}
+
 }  // namespace
 }  // namespace vorlan

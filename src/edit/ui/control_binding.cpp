@@ -5,8 +5,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <algorithm>
 
 #include "session/session.h"
@@ -89,6 +91,20 @@ std::vector<int> SelectedListRows(const QListWidget* list) {
     return rows;
 }
 
+// A multi-line text is held with CR LF line breaks; the field shows them as its own. The cursor
+// stays where it was, as far as the text reaches.
+void ShowMemo(QPlainTextEdit* memo, QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (memo->toPlainText() == text) {
+        return;
+    }
+    const int at = memo->textCursor().position();
+    memo->setPlainText(text);
+    QTextCursor cursor = memo->textCursor();
+    cursor.setPosition(std::min(at, static_cast<int>(text.size())));
+    memo->setTextCursor(cursor);
+}
+
 // The one place a control's edit is built.
 void Send(const EditSink& sink, std::string_view control, EditValue value) {
     sink(Edit(ControlEdit{control, std::move(value)}));
@@ -152,17 +168,27 @@ void ControlBinding::Connect(const EditSink& sink) {
         } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
             QObject::connect(list, &QListWidget::itemSelectionChanged, widget,
                              [sink, name, list] { Send(sink, name, SelectedListRows(list)); });
+        } else if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+            QObject::connect(tabs, &QTabWidget::currentChanged, widget,
+                             [sink, name](int tab) { Send(sink, name, tab); });
+        } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+            QObject::connect(memo, &QPlainTextEdit::textChanged, widget, [sink, name, memo] {
+                Send(sink, name, ToMissionText(memo->toPlainText()));
+            });
         }
     }
 }
 
 void ControlBinding::ShowOne(const Session& session, const Bound& bound) const {
+    const ControlRule& rule = *bound.Rule;
+    const bool ofFlightGroup = WritesFlightGroups(rule.Target) ||
+                               (rule.Target == Targets::None && rule.ShownOnPage == nullptr);
     const FGObject* fg = session.CurrentFG();
-    if (fg == nullptr) {
+    if (ofFlightGroup && fg == nullptr) {
         return;
     }
-    const ControlRule& rule = *bound.Rule;
-    const EditValue shown = ShownValue(session, *fg, rule);
+    const EditValue shown =
+        ofFlightGroup ? ShownValue(session, *fg, rule) : ShownValue(session, rule);
     const QSignalBlocker blocker(bound.Widget);
     if (auto* combo = qobject_cast<QComboBox*>(bound.Widget)) {
         const QSignalBlocker editBlocker(combo->lineEdit());
@@ -177,6 +203,10 @@ void ControlBinding::ShowOne(const Session& session, const Bound& bound) const {
                           : QString::number(NumberOf(shown)));
     } else if (auto* list = qobject_cast<QListWidget*>(bound.Widget)) {
         ShowList(list, session, rule, RowsOf(shown));
+    } else if (auto* tabs = qobject_cast<QTabWidget*>(bound.Widget)) {
+        tabs->setCurrentIndex(NumberOf(shown));
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(bound.Widget)) {
+        ShowMemo(memo, FromMissionText(TextOf(shown)));
     }
 }
 

@@ -1,0 +1,50 @@
+#include "edit/voice_edits.h"
+
+#include "io/voice_commands.h"
+#include "session/session.h"
+
+namespace vorlan {
+
+EditResult RunVoiceEdit(Session& session, const VoiceEdit& edit) {
+    WavList& list = session.VoiceList;
+    const int index = session.Select.CurrentMessageIndex;
+    const bool clear = edit.Kind == VoiceEditKind::Clear;
+    if (!list.InUse() || index < 0 || (clear && list.Entries.empty())) {
+        return {};
+    }
+    if (!list.ReachEntry(static_cast<std::size_t>(index))) {
+        return EditResult::Refused(kNoLineForMessage);
+    }
+    list.Entries[static_cast<std::size_t>(index)] = clear ? std::string(kDummyWav) : edit.Entry;
+    list.Changed = true;
+    EditResult result;
+    result.Changed = true;
+    result.RefreshVoice = true;
+    return result;
+}
+
+EditResult AssignWavCommand(Session& session, UserDialogs& dialogs, AudioPlayer& player) {
+    const auto chosen = ChooseWavForMessage(session, dialogs, player);
+    if (!chosen) {
+        // Creating a list on the way changes what the group shows.
+        EditResult result;
+        result.RefreshVoice = true;
+        return result;
+    }
+    EditResult result = ApplyEdit(session, VoiceEdit{VoiceEditKind::Assign, chosen->Entry});
+    if (result.Changed) {
+        PlayAssignedWav(session, player, *chosen);
+    }
+    result.RefreshVoice = true;
+    return result;
+}
+
+EditResult ClearWavCommand(Session& session, AudioPlayer& player) {
+    EditResult result = ApplyEdit(session, VoiceEdit{VoiceEditKind::Clear, {}});
+    if (result.Changed) {
+        OpenWavEntry(session, player, kDummyWav);
+    }
+    return result;
+}
+
+}  // namespace vorlan
