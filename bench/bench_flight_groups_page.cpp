@@ -9,52 +9,26 @@
 #include <QComboBox>
 #include <QListView>
 #include <QTabWidget>
-#include <QTest>
 #include <cstdlib>
-#include <iostream>
 #include <memory>
 
-#include "app/headless_dialogs.h"
-#include "editor/main_window.h"
 #include "editor/row_list_model.h"
+#include "gui_bench_fixture.h"
 #include "ops/fg_delete.h"
-#include "support/mission_factory.h"
-#include "support/temp_dir.h"
 
 namespace vorlan {
 namespace {
 
 constexpr int kFlightGroups = 10'000;
 
-struct Editor {
-    Editor() {
-        test::MissionFileOptions options;
-        options.FlightGroups = kFlightGroups;
-        options.Messages = 10;
-        const std::string mission = dir.File("big.tie");
-        test::WriteFileBytes(mission, test::GenerateMissionFile(options));
-        std::string settings = "[Directories]\nXWA=";
-        settings += dir.Path();
-        settings += "\nVorlan=";
-        settings += dir.Path();
-        settings += "\n[Options]\nConfirmDeletes=0\nAutoLink=1\n";
-        test::WriteFileText(dir.File("Vorlan.ini"), settings);
-        EditorEnvironment environment;
-        environment.Dialogs = &dialogs;
-        environment.Runner = &runner;
-        environment.SettingsPath = dir.File("Vorlan.ini");
-        environment.Arguments = {mission};
-        window = std::make_unique<TForm1>(environment);
-        window->show();
-        if (!QTest::qWaitFor([&] { return window->StartUpDone(); }, 60'000)) {
-            std::cerr << "the editor did not start\n";
-            std::exit(1);
-        }
+// Deletes ask nothing, so that they can be timed.
+struct Editor : GuiBenchEditor {
+    Editor()
+        : GuiBenchEditor({.FlightGroups = kFlightGroups, .Messages = 10}, "big.tie",
+                         "[Options]\nConfirmDeletes=0\nAutoLink=1\n") {
         list = window->findChild<QListView*>("ShipList");
         window->findChild<QTabWidget*>("FGPages")->setCurrentIndex(0);  // "Ship"
     }
-
-    Session& Sess() { return window->EditorSession(); }
 
     // Deletes the flight group in the middle of the list through the list operation, so that
     // the timed part is the list's own work.
@@ -65,10 +39,6 @@ struct Editor {
         DeleteSelectedFGs(Sess(), selected, count / 2);
     }
 
-    test::TempDir dir;
-    StderrDialogs dialogs;
-    CapturingRunner runner;
-    std::unique_ptr<TForm1> window;
     QListView* list = nullptr;
 };
 

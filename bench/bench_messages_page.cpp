@@ -7,53 +7,22 @@
 #include <QComboBox>
 #include <QListView>
 #include <QTabWidget>
-#include <QTest>
-#include <cstdlib>
-#include <iostream>
 #include <memory>
 
-#include "app/headless_dialogs.h"
-#include "editor/main_window.h"
-#include "support/mission_factory.h"
-#include "support/temp_dir.h"
+#include "gui_bench_fixture.h"
 
 namespace vorlan {
 namespace {
 
 constexpr int kMessages = 1'000;
 
-struct MessagesEditor {
-    MessagesEditor() {
-        test::MissionFileOptions options;
-        options.FlightGroups = 10;
-        options.Messages = kMessages;
-        const std::string mission = dir.File("messages.tie");
-        test::WriteFileBytes(mission, test::GenerateMissionFile(options));
-        std::string settings = "[Directories]\nXWA=";
-        settings += dir.Path();
-        settings += "\nVorlan=";
-        settings += dir.Path();
-        settings += "\n";
-        test::WriteFileText(dir.File("Vorlan.ini"), settings);
-        EditorEnvironment environment;
-        environment.Dialogs = &dialogs;
-        environment.Runner = &runner;
-        environment.SettingsPath = dir.File("Vorlan.ini");
-        environment.Arguments = {mission};
-        window = std::make_unique<TForm1>(environment);
-        window->show();
-        if (!QTest::qWaitFor([&] { return window->StartUpDone(); }, 60'000)) {
-            std::cerr << "the editor did not start\n";
-            std::exit(1);
-        }
+struct MessagesEditor : GuiBenchEditor {
+    MessagesEditor()
+        : GuiBenchEditor({.FlightGroups = 10, .Messages = kMessages}, "messages.tie", "") {
         window->findChild<QTabWidget*>("OverallPages")->setCurrentIndex(1);  // "Messages"
         list = window->findChild<QListView*>("MsgStrList");
     }
 
-    test::TempDir dir;
-    StderrDialogs dialogs;
-    CapturingRunner runner;
-    std::unique_ptr<TForm1> window;
     QListView* list = nullptr;
 };
 

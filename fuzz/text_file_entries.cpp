@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text_file.h"
 #include "settings/ini_file.h"
 #include "settings/recent_missions.h"
 #include "settings/settings_file.h"
@@ -69,16 +70,12 @@ bool IsWrittenKeyLine(std::string_view line) {
 // The lines of a text without their carriage returns at the end: a line end added after the
 // file's last line turns a carriage return that ended the file into part of a CR LF, and the
 // reader takes either for a blank.
-std::vector<std::string_view> LinesWithoutTrailingReturns(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
+std::vector<std::string> LinesWithoutTrailingReturns(std::string_view text) {
+    std::vector<std::string> lines = TextFileLines(text);
+    for (std::string& line : lines) {
         while (line.ends_with('\r')) {
-            line.remove_suffix(1);
+            line.pop_back();
         }
-        lines.push_back(line);
-        text.remove_prefix(std::min(end + 1, text.size()));
     }
     return lines;
 }
@@ -114,8 +111,8 @@ void FuzzSettingsFile(const std::uint8_t* data, std::size_t size) {
         textLines.remove_prefix(kByteOrderMark.size());
         writtenLines.remove_prefix(kByteOrderMark.size());
     }
-    const std::vector<std::string_view> before = LinesWithoutTrailingReturns(textLines);
-    const std::vector<std::string_view> after = LinesWithoutTrailingReturns(writtenLines);
+    const std::vector<std::string> before = LinesWithoutTrailingReturns(textLines);
+    const std::vector<std::string> after = LinesWithoutTrailingReturns(writtenLines);
     std::size_t next = 0;
     for (const std::string_view line : before) {
         if (IsWrittenKeyLine(line)) {

@@ -224,30 +224,6 @@ std::span<const std::string_view> TeamPageControls() {
     return kTeamControls;
 }
 
-namespace {
-
-template <class M>
-auto& TextOfMission(M& mission, int which) {
-    switch (which) {
-        case 1:
-            return mission.SuccessDebriefText;
-        case 2:
-            return mission.FailureDebriefText;
-        default:
-            return mission.DescriptionText;
-    }
-}
-
-}  // namespace
-
-std::string& MissionText(Mission& mission, int which) {
-    return TextOfMission(mission, which);
-}
-
-const std::string& MissionText(const Mission& mission, int which) {
-    return TextOfMission(mission, which);
-}
-
 std::size_t MissionTextCapacity(bool shortTail) {
     return (shortTail ? kShortTailSize : kLongTailSize) - 1;
 }

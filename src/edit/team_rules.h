@@ -18,11 +18,6 @@ std::span<const ControlRule> TeamPageRules();
 // Every control the "Teams" page shows for its team, for showing another team whole.
 std::span<const std::string_view> TeamPageControls();
 
-// The free texts by index: 0 the description, 1 the success and 2 the failure debriefing.
-inline constexpr int kMissionTexts = 3;
-std::string& MissionText(Mission& mission, int which);
-const std::string& MissionText(const Mission& mission, int which);
-
 // How many characters a free text keeps in the file, a line break counting as one: the short
 // tail's description keeps 1023, every text of the long tail 4095.
 std::size_t MissionTextCapacity(bool shortTail);

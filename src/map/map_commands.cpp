@@ -9,28 +9,19 @@ namespace {
 
 MapCommandEffect Toggled(bool& button) {
     button = !button;
-    MapCommandEffect effect;
-    effect.Repaint = true;
-    effect.ButtonsChanged = true;
-    return effect;
+    return {.Repaint = true, .ButtonsChanged = true};
 }
 
-MapCommandEffect Zoomed(MapView& view, int zoom) {
-    MapCommandEffect effect;
-    effect.ViewMoved = view.SetZoom(zoom);
-    effect.Repaint = effect.ViewMoved;
-    return effect;
+// A view change the command may or may not have made.
+MapCommandEffect Moved(bool moved) {
+    return {.Repaint = moved, .ViewMoved = moved};
 }
 
 MapCommandEffect Viewed(MapView& view, const MapState& state, const Mission& mission,
                         const Settings& settings, ViewPlane plane) {
     SetViewAndCentre(view, plane, AutoCentreFromSetting(settings.AutoCtr), mission,
                      state.CurrentFG);
-    MapCommandEffect effect;
-    effect.Repaint = true;
-    effect.ViewMoved = true;
-    effect.ViewChanged = true;
-    return effect;
+    return {.Repaint = true, .ViewMoved = true, .ViewChanged = true};
 }
 
 }  // namespace
@@ -55,15 +46,12 @@ MapCommandEffect RunMapCommand(MapView& view, MapState& state, const Mission& mi
                                const Settings& settings, MapKeyAction action) {
     ClampToCount(state, static_cast<int>(mission.FlightGroups.size()));
     MapToggles& toggles = state.Toggles;
-    MapCommandEffect effect;
     switch (action.Command) {
         case MapCommand::None:
             break;
         case MapCommand::PaletteTeam:
             SetPaletteTeam(state, mission, action.Team);
-            effect.PaletteChanged = true;
-            effect.Repaint = true;
-            break;
+            return {.Repaint = true, .PaletteChanged = true};
         case MapCommand::ToggleDistances:
             return Toggled(toggles.ShowDistances);
         case MapCommand::TogglePalette:
@@ -79,32 +67,25 @@ MapCommandEffect RunMapCommand(MapView& view, MapState& state, const Mission& mi
         case MapCommand::NextView:
             return Viewed(view, state, mission, settings, NextView(view.View));
         case MapCommand::ZoomIn:
-            return Zoomed(view, ZoomInStep(view.Zoom));
+            return Moved(view.SetZoom(ZoomInStep(view.Zoom)));
         case MapCommand::ZoomOut:
-            return Zoomed(view, ZoomOutStep(view.Zoom));
+            return Moved(view.SetZoom(ZoomOutStep(view.Zoom)));
         case MapCommand::ZoomUpSmall:
-            return Zoomed(view, ZoomUpSmall(view.Zoom));
+            return Moved(view.SetZoom(ZoomUpSmall(view.Zoom)));
         case MapCommand::ZoomDownSmall:
-            return Zoomed(view, ZoomDownSmall(view.Zoom));
+            return Moved(view.SetZoom(ZoomDownSmall(view.Zoom)));
         case MapCommand::Zoom16:
-            return Zoomed(view, kZoomKeyS);
+            return Moved(view.SetZoom(kZoomKeyS));
         case MapCommand::Zoom800:
-            return Zoomed(view, kZoomKeyA);
+            return Moved(view.SetZoom(kZoomKeyA));
         case MapCommand::CentreMap:
             view.CentreOn(0, 0);
-            effect.ViewMoved = true;
-            effect.Repaint = true;
-            break;
+            return Moved(true);
         case MapCommand::CentreCurrentFG:
-            effect.ViewMoved = CentreOnFG(view, mission, state.CurrentFG);
-            effect.Repaint = effect.ViewMoved;
-            break;
+            return Moved(CentreOnFG(view, mission, state.CurrentFG));
         case MapCommand::ToggleCurrOnly:
             SetCurrentOnly(view, state, mission, settings, !toggles.CurrOnly);
-            effect.ViewMoved = true;
-            effect.Repaint = true;
-            effect.ButtonsChanged = true;
-            break;
+            return {.Repaint = true, .ViewMoved = true, .ButtonsChanged = true};
         case MapCommand::ToggleAllWPs:
             return Toggled(toggles.AllWPs);
         case MapCommand::ToggleNames:
@@ -113,27 +94,21 @@ MapCommandEffect RunMapCommand(MapView& view, MapState& state, const Mission& mi
             return Toggled(toggles.LockStart1);
         case MapCommand::ToggleHyp:
             toggles.ShowHyp = !toggles.ShowHyp;
-            effect.ButtonsChanged = true;
-            break;
+            return {.ButtonsChanged = true};
         case MapCommand::DeleteFG:
-            effect.DeleteFG = !mission.FlightGroups.empty();
-            break;
+            return {.DeleteFG = !mission.FlightGroups.empty()};
         case MapCommand::Save:
-            effect.Save = true;
-            break;
+            return {.Save = true};
         case MapCommand::SaveAs:
-            effect.SaveAs = true;
-            break;
+            return {.SaveAs = true};
         case MapCommand::ToggleGrid:
             state.GridOn = !state.GridOn;
-            effect.Repaint = true;
-            break;
+            return {.Repaint = true};
         case MapCommand::ToggleOffscreen:
             state.DrawOffscreen = !state.DrawOffscreen;
-            effect.Repaint = true;
-            break;
+            return {.Repaint = true};
     }
-    return effect;
+    return {};
 }
 
 }  // namespace vorlan

@@ -1,6 +1,29 @@
 #include "model/mission.h"
 
 namespace vorlan {
+namespace {
+
+template <class M>
+auto& TextOfMission(M& mission, int which) {
+    switch (which) {
+        case 1:
+            return mission.SuccessDebriefText;
+        case 2:
+            return mission.FailureDebriefText;
+        default:
+            return mission.DescriptionText;
+    }
+}
+
+}  // namespace
+
+std::string& MissionText(Mission& mission, int which) {
+    return TextOfMission(mission, which);
+}
+
+const std::string& MissionText(const Mission& mission, int which) {
+    return TextOfMission(mission, which);
+}
 
 std::string Mission::FirstBriefingString() const {
     if (Briefings.empty() || Briefings.front().BriefingStrings.empty()) {

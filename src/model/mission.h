@@ -52,4 +52,9 @@ struct Mission {
     std::string FirstBriefingString() const;
 };
 
+// The free texts by index: 0 the description, 1 the success and 2 the failure debriefing.
+inline constexpr int kMissionTexts = 3;
+std::string& MissionText(Mission& mission, int which);
+const std::string& MissionText(const Mission& mission, int which);
+
 }  // namespace vorlan

@@ -44,19 +44,6 @@ void WriteOverlap(std::size_t partOffset, void* part, std::size_t partSize, std:
     }
 }
 
-// The free texts by image index.
-template <class M>
-auto& TextOfImage(M& mission, std::size_t index) {
-    switch (index) {
-        case 1:
-            return mission.SuccessDebriefText;
-        case 2:
-            return mission.FailureDebriefText;
-        default:
-            return mission.DescriptionText;
-    }
-}
-
 // Zeros after a text in its image: the text ends at its first zero byte.
 const std::array<std::uint8_t, kMissionTextImageSize> kZeros{};
 
@@ -126,7 +113,7 @@ ImageParts LiveImageParts(const Mission& mission, ImageKind kind, std::size_t in
             add(0, mission.GlobalGoalStrings[index].Strings.data(), GGStrObject::kSize);
             break;
         case ImageKind::MissionText: {
-            const std::string& text = TextOfImage(mission, index);
+            const std::string& text = MissionText(mission, static_cast<int>(index));
             add(0, text.data(), TextBytes(text));
             add(TextBytes(text), kZeros.data(), kMissionTextImageSize - TextBytes(text));
             break;
@@ -181,7 +168,7 @@ void ReadImage(const Mission& mission, ImageKind kind, std::size_t index,
                         GGStrObject::kSize);
             return;
         case ImageKind::MissionText: {
-            const std::string& text = TextOfImage(mission, index);
+            const std::string& text = MissionText(mission, static_cast<int>(index));
             std::fill(out.begin(), out.end(), std::uint8_t{0});
             std::memcpy(out.data(), text.data(), TextBytes(text));
             return;
@@ -228,7 +215,7 @@ void WriteImage(Mission& mission, ImageKind kind, std::size_t index, std::size_t
             return;
         case ImageKind::MissionText: {
             // Rebuilt from its whole image, which may end earlier or later than before.
-            std::string& text = TextOfImage(mission, index);
+            std::string& text = MissionText(mission, static_cast<int>(index));
             std::vector<std::uint8_t> image(kMissionTextImageSize, 0);
             std::memcpy(image.data(), text.data(), TextBytes(text));
             WriteOverlap(0, image.data(), image.size(), offset, bytes);

@@ -4,13 +4,12 @@
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <span>
-#include <sstream>
 #include <system_error>
 
 #include "base/atomic_file.h"
 #include "base/paths.h"
+#include "base/text_file.h"
 
 namespace vorlan {
 namespace {
@@ -21,30 +20,13 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
+    if (auto text = ReadWholeFile(path)) {
+        return TextFileLines(*text);
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return TextFileLines(text.view());
+    return std::nullopt;
 }
 
 }  // namespace
-
-std::vector<std::string> TextFileLines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        lines.emplace_back(line);
-        text.remove_prefix(std::min(end + 1, text.size()));
-    }
-    return lines;
-}
 
 // By value: path may be one of the entries that are about to move.
 void RecentMissions::Add(std::string path) {

@@ -40,9 +40,6 @@ private:
 
 enum class HistorySaveResult { Saved, DirectoryMissing, WriteFailed };
 
-// The lines of a text file: ended by LF or CR LF, the last one possibly unended.
-std::vector<std::string> TextFileLines(std::string_view text);
-
 // The history file's text: one path per line with CR LF line ends.
 std::string HistoryText(const RecentMissions& history);
 

@@ -2,15 +2,14 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <span>
 #include <system_error>
 
 #include "base/atomic_file.h"
 #include "base/paths.h"
+#include "base/text_file.h"
 #include "settings/ini_file.h"
 
 namespace vorlan {
@@ -19,34 +18,6 @@ namespace {
 constexpr std::string_view kDirectories = "Directories";
 constexpr std::string_view kOptions = "Options";
 constexpr std::string_view kMap = "Map";
-
-enum class ReadResult { Read, Missing, Failed };
-
-ReadResult ReadWholeFile(const std::string& path, std::string* text, std::string* error) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        const int errorNumber = errno;
-        if (errorNumber == ENOENT || errorNumber == ENOTDIR) {
-            return ReadResult::Missing;
-        }
-        *error = path + ": " + std::strerror(errorNumber);
-        return ReadResult::Failed;
-    }
-    char buffer[4096];
-    std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        text->append(buffer, count);
-    }
-    // A directory opens but cannot be read; that must not pass for an empty file.
-    const bool failed = std::ferror(file) != 0;
-    const int errorNumber = errno;
-    std::fclose(file);
-    if (failed) {
-        *error = path + ": " + std::strerror(errorNumber);
-        return ReadResult::Failed;
-    }
-    return ReadResult::Read;
-}
 
 // An unset or empty game directory must not turn into "/BalanceOfPower" or a path relative to
 // wherever the editor was started.
@@ -129,13 +100,8 @@ Settings SettingsFromIni(const IniFile& ini) {
 }
 
 void loadSettings(Settings* settings, const std::string& path) {
-    std::string text;
-    std::string ignoredError;
     // A file that is missing or cannot be read leaves every key at its default.
-    if (ReadWholeFile(path, &text, &ignoredError) != ReadResult::Read) {
-        text.clear();
-    }
-    *settings = SettingsFromIni(IniFile(text));
+    *settings = SettingsFromIni(IniFile(ReadWholeFile(path).value_or("")));
 }
 
 bool StoreSettings(const Settings& settings, IniFile* ini) {
@@ -163,13 +129,13 @@ bool StoreSettings(const Settings& settings, IniFile* ini) {
 bool saveSettings(const Settings& settings, const std::string& path, std::string* error) {
     // The keys are merged into the file as it is, so a file that exists but cannot be read
     // must stop the save rather than be replaced by the written keys alone.
-    std::string text;
-    std::string readError;
-    if (ReadWholeFile(path, &text, &readError) == ReadResult::Failed) {
-        SetError(error, readError);
+    int errorNumber = 0;
+    const std::optional<std::string> text = ReadWholeFile(path, &errorNumber);
+    if (!text && errorNumber != ENOENT && errorNumber != ENOTDIR) {
+        SetError(error, FileErrorText(path, errorNumber));
         return false;
     }
-    IniFile ini(text);
+    IniFile ini(text.value_or(""));
     if (!StoreSettings(settings, &ini)) {
         // Only a directory name can hold a line break, and one cannot be stored in the file.
         SetError(error, path + ": a directory name holds a line break and cannot be saved");

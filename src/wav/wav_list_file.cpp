@@ -1,29 +1,14 @@
 #include "wav/wav_list_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
 
 #include "base/atomic_file.h"
+#include "base/text_file.h"
 
 namespace vorlan {
 
 std::vector<std::string> ParseWavListText(std::string_view text) {
-    std::vector<std::string> entries;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        entries.emplace_back(line);
-        text.remove_prefix(std::min(end + 1, text.size()));
-    }
-    return entries;
+    return TextFileLines(text);
 }
 
 std::string WavListText(std::span<const std::string> entries) {
@@ -37,35 +22,15 @@ std::string WavListText(std::span<const std::string> entries) {
 
 std::optional<std::vector<std::string>> ReadWavListFile(const std::string& path,
                                                         std::string* error) {
-    const auto fail = [&](int errorNumber) {
+    int errorNumber = 0;
+    const std::optional<std::string> text = ReadWholeFile(path, &errorNumber);
+    if (!text) {
         if (error != nullptr) {
-            *error = path + ": " + std::strerror(errorNumber);
+            *error = FileErrorText(path, errorNumber);
         }
         return std::nullopt;
-    };
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return fail(errno);
     }
-    std::string text;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            const int errorNumber = errno;
-            ::close(fd);
-            return fail(errorNumber);
-        }
-        if (got == 0) {
-            break;
-        }
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return ParseWavListText(text);
+    return ParseWavListText(*text);
 }
 
 bool WriteWavListFile(const std::string& path, std::span<const std::string> entries,

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -78,17 +77,9 @@ TEST_F(CliTest, ShortFileWarnsButSucceeds) {
     EXPECT_EQ(test::ReadFileBytes(dir.File("full.tie")).size(), file.size() + 10);
 }
 
-TEST_F(CliTest, DumpWritesOneLinePerItem) {
-    const auto file = test::GenerateMissionFile({.FlightGroups = 2, .Messages = 1, .Seed = 8});
-    test::WriteFileBytes(dir.File("d.tie"), file);
-    ASSERT_EQ(Run({"dump", dir.File("d.tie")}), 0) << err.str();
-    const std::string text = out.str();
-    EXPECT_EQ(text.rfind("platform\t18\nteam\t0\t", 0), 0u);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 10 + 2 * 65 + 5 + 120);
-    EXPECT_EQ(Run({"dump", dir.File("none.tie")}), 1);
-}
-
+// The dump's lines are the text layer's; the command adds the voice list of the game directory.
 TEST_F(CliTest, DumpShowsTheVoiceListOfTheSettingsGameDirectory) {
+    EXPECT_EQ(Run({"dump", dir.File("none.tie")}), 1);
     std::filesystem::create_directories(dir.File("settings"));
     std::filesystem::create_directories(dir.File("game/WAVE"));
     test::WriteFileText(dir.File("settings/Vorlan.ini"),

@@ -3,16 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
-#include "edit/edit.h"
-#include "session/new_mission.h"
-#include "support/recording_ui.h"
+#include "random_fgs_fixture.h"
 
 namespace vorlan {
 namespace {
 
-TEST(ArrivalRulesTest, EachControlWritesItsByteInEverySelectedFlightGroupOnly) {
+using ArrivalRulesTest = test::RandomFGsTest;
+
+TEST_F(ArrivalRulesTest, EachControlWritesItsByteInEverySelectedFlightGroupOnly) {
     struct Case {
         std::string_view control, field;
         EditValue input;
@@ -46,38 +45,26 @@ TEST(ArrivalRulesTest, EachControlWritesItsByteInEverySelectedFlightGroupOnly) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.control);
-        test::RecordingUi ui;
-        Session session(ui);
-        ResetToNewMission(session);
-        auto& groups = session.CurrentMission().FlightGroups;
-        groups.clear();
-        std::mt19937 random(5);
-        for (int i = 0; i < 4; ++i) {
-            std::ranges::generate(groups.emplace_back(std::make_unique<FGObject>())->Record.Image(),
-                                  [&] { return static_cast<std::uint8_t>(random()); });
-        }
-        session.Select.SelectedFGs = {true, false, true, false};
-        session.Select.CurrentFGIndex = 2;
-        session.ClearModified();
+        MakeFGs(5);
         ASSERT_EQ(FindFieldRule(c.field), FindControlRule(c.control));
         std::vector<std::vector<std::uint8_t>> expected;
-        for (std::size_t i = 0; i < groups.size(); ++i) {
-            const auto image = groups[i]->Record.Image();
+        for (std::size_t i = 0; i < 4; ++i) {
+            const auto image = FG(i).Record.Image();
             expected.emplace_back(image.begin(), image.end());
-            if (i % 2 == 0 && c.expect >= 0) {
+            if (i % 2 == 1 && c.expect >= 0) {
                 expected.back()[static_cast<std::size_t>(c.offset)] =
                     static_cast<std::uint8_t>(c.expect);
             }
         }
 
-        const EditResult result = ApplyEdit(session, ControlEdit{c.control, c.input});
+        const EditResult result = Apply(c.control, c.input);
         EXPECT_EQ(result.Error.empty(), c.error == nullptr) << result.Error;
         if (c.error != nullptr) {
             EXPECT_NE(result.Error.find(c.error), std::string::npos) << result.Error;
         }
         EXPECT_EQ(session.Status.FGModified, c.expect >= 0);
-        for (std::size_t i = 0; i < groups.size(); ++i) {
-            EXPECT_TRUE(std::ranges::equal(groups[i]->Record.Image(), expected[i])) << "FG " << i;
+        for (std::size_t i = 0; i < 4; ++i) {
+            EXPECT_TRUE(std::ranges::equal(FG(i).Record.Image(), expected[i])) << "FG " << i;
         }
     }
 }

@@ -19,40 +19,14 @@
 #include <filesystem>
 
 #include "editor/pages/outer_page_numbers.h"
-#include "support/mission_factory.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_modal_runner.h"
-#include "support/temp_dir.h"
+#include "support/window_test_fixture.h"
 #include "text/row_colors.h"
 
 namespace vorlan {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::WindowTest {
 protected:
-    void WriteSettings(const std::string& extra = {}) {
-        std::string text = "[Directories]\n";
-        for (const char* key : {"Missions=", "XWA=", "Vorlan="}) {
-            text += key;
-            text += dir.Path();
-            text += '\n';
-        }
-        text += "[Options]\n";
-        text += extra;
-        test::WriteFileText(SettingsPath(), text);
-    }
-    std::string SettingsPath() const { return dir.File("Vorlan.ini"); }
-
-    std::string WriteMission(const std::string& name, int flightGroups, int messages = 2) {
-        test::MissionFileOptions options;
-        options.FlightGroups = flightGroups;
-        options.Messages = messages;
-        const std::string path = dir.File(name);
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        test::WriteFileBytes(path, test::GenerateMissionFile(options));
-        return path;
-    }
-
     // A script for the start-up dialog that picks a row and presses OK.
     static test::ScriptedModalRunner::Script StartUpChoosing(const char* radio) {
         return [radio](QDialog& dialog) {
@@ -60,29 +34,16 @@ protected:
             return static_cast<int>(QDialog::Accepted);
         };
     }
-
     void Start(std::vector<std::string> arguments = {}) {
-        EditorEnvironment environment;
-        environment.Dialogs = &dialogs;
-        environment.Runner = &runner;
-        environment.SettingsPath = SettingsPath();
-        environment.Arguments = std::move(arguments);
-        window = std::make_unique<TForm1>(environment);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window->StartUpDone(); }));
-        shipList = window->findChild<QListView*>("ShipList");
+        WindowTest::Start(std::move(arguments));
+        shipList = Find<QListView>("ShipList");
     }
-
-    // Starts with a mission of the given size opened from the command line.
     void StartWithMission(int flightGroups, int messages = 2) {
-        WriteSettings("ConfirmDeletes=0\n");
-        Start({WriteMission("m.tie", flightGroups, messages)});
+        WindowTest::StartWithMission({.FlightGroups = flightGroups, .Messages = messages});
+        shipList = Find<QListView>("ShipList");
     }
-
-    Session& Sess() { return window->EditorSession(); }
-    QString Info() const { return window->findChild<QLabel*>("FGInfo")->text(); }
-    void Click(const char* button) { window->findChild<QToolButton*>(button)->click(); }
+    QString Info() { return Find<QLabel>("FGInfo")->text(); }
+    void Click(const char* button) { Find<QToolButton>(button)->click(); }
     void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         const QRect rect = shipList->visualRect(shipList->model()->index(row, 0));
         QTest::mouseClick(shipList->viewport(), Qt::LeftButton, modifiers, rect.center());
@@ -91,10 +52,6 @@ protected:
         return Sess().CurrentMission().FlightGroups[index]->Record.GetText(FGRec::Name);
     }
 
-    test::TempDir dir;
-    test::ScriptedDialogs dialogs;
-    test::ScriptedModalRunner runner;
-    std::unique_ptr<TForm1> window;
     QListView* shipList = nullptr;
 };
 
@@ -118,11 +75,11 @@ TEST_F(MainWindowTest, StartUpChoicesAndTheFormatTheyLeave) {
     Start();
     EXPECT_EQ(runner.Shown, std::vector<QString>{"StartUp"});
     EXPECT_EQ(Sess().CurrentMission().MissionPlatform, kPlatformXvt);
-    EXPECT_TRUE(window->findChild<QPlainTextEdit*>("SuccDebriefMemo")->isHidden());
+    EXPECT_TRUE(Find<QPlainTextEdit>("SuccDebriefMemo")->isHidden());
 
     // The last used file comes from the history in the editor directory.
     window.reset();
-    const std::string last = WriteMission("last.tie", 5);
+    const std::string last = WriteMission("last.tie", {.FlightGroups = 5});
     test::WriteFileText(dir.File("EDHistry.txt"), last + "\r\n");
     runner.Scripts = {StartUpChoosing("LoadLastUsedRadio")};
     Start();
@@ -137,15 +94,11 @@ TEST_F(MainWindowTest, StartUpChoicesAndTheFormatTheyLeave) {
 
 TEST_F(MainWindowTest, ACommandLineMissionSkipsTheChoice) {
     WriteSettings();
-    const std::string path = WriteMission("a.tie", 3);
+    const std::string path = WriteMission("a.tie", {.FlightGroups = 3});
     Start({path});
     EXPECT_TRUE(runner.Shown.empty());
     EXPECT_EQ(Sess().CurrentMission().MissionFileName, path);
-    EXPECT_EQ(Sess().History.Entries().front(), path);
     EXPECT_EQ(Info(), "Flight Group #1 of 3");
-    const auto reopen = window->findChild<QMenu*>("HistPopUp")->actions();
-    ASSERT_EQ(reopen.size(), 1);
-    EXPECT_EQ(reopen[0]->text(), "&0 a.tie");
 }
 
 TEST_F(MainWindowTest, AMissionWithoutFlightGroupsCanBeFilledAgain) {
@@ -188,7 +141,7 @@ TEST_F(MainWindowTest, KeysReachTheListCommandsOnlyWithoutCtrl) {
     QTest::keyClick(shipList, Qt::Key_Insert);
     EXPECT_EQ(Sess().CurrentMission().FlightGroups.size(), 5u);
     EXPECT_EQ(Info(), "Flight Group #5 of 5");
-    EXPECT_TRUE(window->findChild<QToolButton*>("SaveBtn")->isEnabled());
+    EXPECT_TRUE(Find<QToolButton>("SaveBtn")->isEnabled());
 
     dialogs.Answers = {Answer::No};
     QTest::keyClick(shipList, Qt::Key_X);
@@ -244,9 +197,9 @@ TEST_F(MainWindowTest, ClickingTheCurrentRowRefillsOnlyForRowZero) {
 
 TEST_F(MainWindowTest, MessagesPageCommandsActOnMessages) {
     StartWithMission(2, 0);
-    auto* pages = window->findChild<QTabWidget*>("OverallPages");
+    auto* pages = Find<QTabWidget>("OverallPages");
     pages->setCurrentIndex(kMessagesPage);
-    auto* messages = window->findChild<QListView*>("MsgStrList");
+    auto* messages = Find<QListView>("MsgStrList");
     Click("DeleteBut");  // no messages: nothing to ask
     EXPECT_TRUE(dialogs.Questions.empty());
     Click("NewFGBut");
@@ -258,7 +211,7 @@ TEST_F(MainWindowTest, MessagesPageCommandsActOnMessages) {
     QTest::mouseClick(messages->viewport(), Qt::LeftButton, {},
                       messages->visualRect(messages->model()->index(0, 0)).center());
     EXPECT_EQ(Sess().Select.CurrentMessageIndex, 0);
-    EXPECT_EQ(window->findChild<QLabel*>("Label60")->text(), "Message #0 of 2");
+    EXPECT_EQ(Find<QLabel>("Label60")->text(), "Message #0 of 2");
     messages->setFocus();
     QTest::keyClick(messages, Qt::Key_Delete);
     EXPECT_EQ(messages->model()->rowCount(), 1);
@@ -276,13 +229,13 @@ TEST_F(MainWindowTest, ClosingStaysOpenWhenTheCloseCommandSaysSo) {
 // An edit is lost only after a question: refilling a page never clears its mark.
 TEST_F(MainWindowTest, EditsStayMarkedAcrossPageChangesUntilSaved) {
     StartWithMission(3);
-    auto* save = window->findChild<QToolButton*>("SaveBtn");
-    auto* pages = window->findChild<QTabWidget*>("OverallPages");
+    auto* save = Find<QToolButton>("SaveBtn");
+    auto* pages = Find<QTabWidget>("OverallPages");
     window->Edit(ControlEdit{"ShipBox", 5});
     EXPECT_TRUE(Sess().Status.FGModified);
     pages->setCurrentIndex(kMessagesPage);
     pages->setCurrentIndex(kFlightGroupsPage);
-    window->findChild<QTabWidget*>("FGPages")->setCurrentIndex(1);
+    Find<QTabWidget>("FGPages")->setCurrentIndex(1);
     EXPECT_TRUE(Sess().IsModified());
     EXPECT_TRUE(save->isEnabled());
     Click("SaveBtn");
@@ -296,11 +249,11 @@ TEST_F(MainWindowTest, EditsStayMarkedAcrossPageChangesUntilSaved) {
 
 TEST_F(MainWindowTest, UndoAndRedoReachTheHistoryFromATextField) {
     StartWithMission(3);
-    auto* undo = window->findChild<QToolButton*>("UndoBtn");
-    auto* redo = window->findChild<QToolButton*>("RedoBtn");
+    auto* undo = Find<QToolButton>("UndoBtn");
+    auto* redo = Find<QToolButton>("RedoBtn");
     EXPECT_FALSE(undo->isEnabled());
     const std::string before = FGName(0);
-    auto* name = window->findChild<QComboBox*>("ShipName")->lineEdit();
+    auto* name = Find<QComboBox>("ShipName")->lineEdit();
     name->setFocus();
     name->selectAll();
     QTest::keyClicks(name, "Gold");
@@ -315,28 +268,25 @@ TEST_F(MainWindowTest, UndoAndRedoReachTheHistoryFromATextField) {
     Click("UndoBtn");
     Click("RedoBtn");
     EXPECT_EQ(FGName(0), "Gold");
-    EXPECT_TRUE(window->findChild<QToolButton*>("SaveBtn")->isEnabled());
+    EXPECT_TRUE(Find<QToolButton>("SaveBtn")->isEnabled());
 }
 
+// The reopen menus follow the history and the preference that captions it.
 TEST_F(MainWindowTest, HistoryMenusReopenTheirEntries) {
     StartWithMission(1);
-    dialogs.FilesToOpen = {WriteMission("m1.tie", 2)};
+    dialogs.FilesToOpen = {WriteMission("m1.tie", {.FlightGroups = 2})};
     Click("LoadBtn");
-    const auto items = window->findChild<QMenu*>("HistPopUp")->actions();
+    const auto items = Find<QMenu>("HistPopUp")->actions();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items[0]->text(), "&0 m1.tie");
     items[1]->trigger();
     EXPECT_EQ(Sess().CurrentMission().MissionFileName, dir.File("m.tie"));
-}
-
-TEST_F(MainWindowTest, PreferencesRecaptionTheHistory) {
-    StartWithMission(1);
     runner.Scripts = {[](QDialog& dialog) {
         dialog.findChild<QCheckBox*>("DirInHistChk")->setChecked(true);
         return static_cast<int>(QDialog::Accepted);
     }};
     Click("PrefBut");
-    EXPECT_EQ(window->findChild<QMenu*>("Reopen1")->actions()[0]->text().toStdString(),
+    EXPECT_EQ(Find<QMenu>("Reopen1")->actions()[0]->text().toStdString(),
               "&0 " + dir.File("m.tie"));
 }
 
@@ -352,7 +302,7 @@ TEST_F(MainWindowTest, DialogButtonsRunTheirDialogs) {
 
     // The generator's buoys reach the list through the same edit path.
     runner.Scripts = {test::ScriptedModalRunner::Ends(QDialog::Accepted)};
-    window->findChild<QAction*>("AddHyperbuoys1")->trigger();
+    Find<QAction>("AddHyperbuoys1")->trigger();
     EXPECT_EQ(shipList->model()->rowCount(), 5);
     EXPECT_EQ(Info(), "Flight Group #1 of 5");
 }
@@ -361,17 +311,17 @@ TEST_F(MainWindowTest, DialogButtonsRunTheirDialogs) {
 // back on the page itself.
 TEST_F(MainWindowTest, ARenamedTeamReachesTheOtherPagesAndUndoesOnItsOwn) {
     StartWithMission(2);
-    auto* pages = window->findChild<QTabWidget*>("OverallPages");
+    auto* pages = Find<QTabWidget>("OverallPages");
     pages->setCurrentIndex(kTeamsPage);
-    auto* name = window->findChild<QComboBox*>("TeamName1Ed")->lineEdit();
+    auto* name = Find<QComboBox>("TeamName1Ed")->lineEdit();
     name->setFocus();
     name->selectAll();
     QTest::keyClicks(name, "Pirate");
     EXPECT_TRUE(Sess().Status.Modified);
     pages->setCurrentIndex(kFlightGroupsPage);
-    window->findChild<QTabWidget*>("FGPages")->setCurrentIndex(0);
-    EXPECT_EQ(window->findChild<QComboBox*>("TeamBox")->itemText(0), "1.Pirate");
-    EXPECT_EQ(window->findChild<QComboBox*>("RadioBox")->itemText(1), "Team 1.Pirate");
+    Find<QTabWidget>("FGPages")->setCurrentIndex(0);
+    EXPECT_EQ(Find<QComboBox>("TeamBox")->itemText(0), "1.Pirate");
+    EXPECT_EQ(Find<QComboBox>("RadioBox")->itemText(1), "Team 1.Pirate");
     pages->setCurrentIndex(kTeamsPage);
     Click("UndoBtn");
     EXPECT_NE(name->text(), "Pirate");

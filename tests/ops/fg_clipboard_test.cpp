@@ -55,7 +55,6 @@ TEST_F(FGClipboard, NewGroupIsLastCurrentAndAloneSelected) {
 
     EXPECT_EQ(session.CurrentMission().FGCount(), 6);
     EXPECT_EQ(session.Select.CurrentFGIndex, 5);
-    EXPECT_EQ(session.Select.CurrentFGIndex, 5);
     EXPECT_EQ(session.Select.CurrentOrderRegion, 1);
     EXPECT_EQ(session.Select.SelectedFGs, Rows(6, {5}));
     EXPECT_EQ(change.Mark, ModifiedMark::FlightGroup);

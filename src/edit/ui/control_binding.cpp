@@ -139,7 +139,12 @@ QWidget* ControlBinding::Widget(std::string_view control) const {
     return nullptr;
 }
 
-void ControlBinding::Connect(const EditSink& sink) {
+void ControlBinding::Connect(const EditSink& pageSink) {
+    const EditSink sink = [alive = alive_, pageSink](const Edit& edit) {
+        if (*alive) {
+            pageSink(edit);
+        }
+    };
     for (const Bound& bound : bound_) {
         const std::string_view name = bound.Rule->Control;
         QWidget* widget = bound.Widget;

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,11 @@ class ControlBinding {
 public:
     // Finds every rule's control among page's children; a rule without a widget is skipped.
     ControlBinding(QWidget* page, std::span<const ControlRule> rules);
+    // A page's controls outlive its binding while the page is torn down, and a focused text
+    // field that loses its focus then still signals: from here on nothing is sent.
+    ~ControlBinding() { *alive_ = false; }
+    ControlBinding(const ControlBinding&) = delete;
+    ControlBinding& operator=(const ControlBinding&) = delete;
 
     // Connects the user signals of every bound control to sink.
     void Connect(const EditSink& sink);
@@ -50,6 +56,7 @@ private:
     void ShowOne(const Session& session, const Bound& bound) const;
 
     std::vector<Bound> bound_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace vorlan

@@ -14,41 +14,11 @@
 #include <algorithm>
 
 #include "edit/fg_goal_rules.h"
+#include "edit/ui/page_widgets.h"
 #include "editor/pages/flight_group_page_numbers.h"
 #include "session/session.h"
 
 namespace vorlan {
-namespace {
-
-QColor ToQColor(RowColor color) {
-    return QColor(color.R, color.G, color.B);
-}
-
-// Black fields with coloured text, as the goal texts are shown in the game.
-void PaintOnBlack(QWidget* widget, RowColor text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, Qt::black);
-    palette.setColor(QPalette::Text, ToQColor(text));
-    widget->setPalette(palette);
-}
-
-QComboBox* AddCombo(QWidget* parent, const char* name, int contentsLength) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    // The longest rows would otherwise widen the page past the window.
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(contentsLength);
-    combo->setMaxVisibleItems(20);
-    return combo;
-}
-
-QLabel* Caption(const char* text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
-}  // namespace
 
 FGGoalsPage::FGGoalsPage(QWidget* parent)
     : EditorPage(kFGGoalsPage, "FGGoalsPage", parent),
@@ -59,18 +29,18 @@ FGGoalsPage::FGGoalsPage(QWidget* parent)
     heading_->setReadOnly(true);
     heading_->setFocusPolicy(Qt::NoFocus);
 
-    auto* percent = AddCombo(goalBox, "FGGoalPercent", 5);
+    auto* percent = MakeCombo("FGGoalPercent", goalBox, 5);
     auto* of = new QLabel("of", goalBox);
     of->setObjectName("FGGoalLab");
-    auto* must = AddCombo(goalBox, "FGMustBox", 6);
-    auto* condition = AddCombo(goalBox, "FGGoalCond", 8);
+    auto* must = MakeCombo("FGMustBox", goalBox, 6);
+    auto* condition = MakeCombo("FGGoalCond", goalBox, 8);
     auto* sentence = new QHBoxLayout;
     sentence->addWidget(percent, 2);
     sentence->addWidget(of);
     sentence->addWidget(must, 2);
     sentence->addWidget(condition, 3);
 
-    auto* team = AddCombo(goalBox, "FGGoalTeamBox", 5);
+    auto* team = MakeCombo("FGGoalTeamBox", goalBox, 5);
     auto* points = new QSpinBox(goalBox);
     points->setObjectName("FGGoalPointsSpin");
     points->setSingleStep(kGoalPointsStep);
@@ -81,13 +51,13 @@ FGGoalsPage::FGGoalsPage(QWidget* parent)
     auto* check = new QCheckBox("?", goalBox);
     check->setObjectName("FGGoalUnk");
     auto* details = new QHBoxLayout;
-    details->addWidget(Caption("Applies to Team:", team));
+    details->addWidget(Label("Applies to Team:", team, goalBox));
     details->addWidget(team, 1);
     details->addSpacing(4);
-    details->addWidget(Caption("Points", points));
+    details->addWidget(Label("Points", points, goalBox));
     details->addWidget(points);
     details->addSpacing(4);
-    details->addWidget(Caption("Time Limit", time));
+    details->addWidget(Label("Time Limit", time, goalBox));
     details->addWidget(time);
     details->addSpacing(4);
     details->addWidget(check);
@@ -117,7 +87,7 @@ FGGoalsPage::FGGoalsPage(QWidget* parent)
         field->setObjectName(fields[kind].first);
         field->setMaxLength(static_cast<int>(kGoalStringLength));
         PaintOnBlack(field, GoalStringColor(static_cast<GoalStringKind>(kind)));
-        strings->addRow(Caption(fields[kind].second, field), field);
+        strings->addRow(Label(fields[kind].second, field, stringBox), field);
     }
 
     Content()->addWidget(goalBox, 1);

@@ -19,19 +19,6 @@
 namespace vorlan {
 namespace {
 
-QColor ToQColor(RowColor color) {
-    return QColor(color.R, color.G, color.B);
-}
-
-void PaintOnBlack(QWidget* widget, RowColor text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, Qt::black);
-    palette.setColor(QPalette::Button, Qt::black);
-    palette.setColor(QPalette::Text, ToQColor(text));
-    palette.setColor(QPalette::ButtonText, ToQColor(text));
-    widget->setPalette(palette);
-}
-
 constexpr const char* kStringCaptions[] = {"Incomp", "Success", "Failed"};
 constexpr RowColor kIncompleteColor{255, 255, 0};
 constexpr RowColor kFailedColor{255, 0, 0};

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "edit/options_rules.h"
+#include "edit/ui/page_widgets.h"
 #include "editor/pages/flight_group_page_numbers.h"
 #include "session/session.h"
 #include "text/row_colors.h"
@@ -110,21 +111,11 @@ void OptionsPage::fill(Session& session) {
         auto* list = static_cast<QListWidget*>(binding_->Widget(name));
         list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 4);
     }
-    // The optional craft controls speak for the flight group: they wear its IFF colour, on
-    // black as every IFF-coloured control does, since the strong colours are unreadable on white.
+    // The optional craft controls speak for the flight group: they wear its IFF colour.
     const FGObject* fg = session.CurrentFG();
     const RowColor iff = IFFColor(fg != nullptr ? fg->Record.Get(FGRec::IFF) : 0);
     for (const char* name : {"OpShipBox", "OpFGCountSpin", "OpShipWavesSpin"}) {
-        QWidget* widget = binding_->Widget(name);
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Text, QColor(iff.R, iff.G, iff.B));
-        palette.setColor(QPalette::Base, Qt::black);
-        if (qobject_cast<QComboBox*>(widget) != nullptr) {
-            // A drop-down draws its text on its button face; a spin box keeps its arrows.
-            palette.setColor(QPalette::ButtonText, QColor(iff.R, iff.G, iff.B));
-            palette.setColor(QPalette::Button, Qt::black);
-        }
-        widget->setPalette(palette);
+        PaintOnBlack(binding_->Widget(name), iff);
     }
 }
 

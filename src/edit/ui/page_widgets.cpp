@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include "text/row_colors.h"
+
 namespace vorlan {
 
 QComboBox* MakeCombo(const char* name, QWidget* parent, int characters) {
@@ -26,6 +28,21 @@ QLabel* Label(const char* text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
+}
+
+QColor ToQColor(RowColor color) {
+    return {color.R, color.G, color.B};
+}
+
+void PaintOnBlack(QWidget* widget, RowColor text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Text, ToQColor(text));
+    if (qobject_cast<QComboBox*>(widget) != nullptr) {
+        palette.setColor(QPalette::Button, Qt::black);
+        palette.setColor(QPalette::ButtonText, ToQColor(text));
+    }
+    widget->setPalette(palette);
 }
 
 }  // namespace vorlan

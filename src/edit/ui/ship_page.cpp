@@ -41,10 +41,6 @@ QString Caption(std::string_view caption) {
     return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
-QColor ToQColor(RowColor color) {
-    return {color.R, color.G, color.B};
-}
-
 // The craft fields read in the side's colour on black, as the flight group list does.
 void PaintCraftText(QWidget* widget, RowColor color) {
     QPalette palette = widget->palette();

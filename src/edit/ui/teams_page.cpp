@@ -81,7 +81,9 @@ TeamsPage::TeamsPage(QWidget* parent)
             endTexts_[pair * 2 + static_cast<std::size_t>(line)] = field;
             texts->addWidget(field, row + line, 1);
         }
-        row += 2;
+        // A gap sets each pair apart from the next.
+        texts->setRowMinimumHeight(row + 2, 10);
+        row += 3;
     }
     texts->setColumnStretch(1, 1);
 
@@ -136,10 +138,7 @@ void TeamsPage::ShowTeamLook(const Session& session) {
     const RowColor color =
         IFFColor(session.CurrentMission().TeamIFF.at(static_cast<std::size_t>(team)));
     for (QLineEdit* field : endTexts_) {
-        QPalette palette = field->palette();
-        palette.setColor(QPalette::Base, Qt::black);
-        palette.setColor(QPalette::Text, QColor(color.R, color.G, color.B));
-        field->setPalette(palette);
+        PaintOnBlack(field, color);
     }
 }
 

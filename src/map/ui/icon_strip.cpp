@@ -140,56 +140,16 @@ constexpr Pattern kAsteroid = {
     ".#+++++#++#", ".#++++++++#", "..#++++++#.", "...##+###..",
 };
 
-constexpr const Pattern& PatternOf(Glyph glyph) {
-    switch (glyph) {
-        case Glyph::Fighter:
-            return kFighter;
-        case Glyph::TieFighter:
-            return kTieFighter;
-        case Glyph::Bomber:
-            return kBomber;
-        case Glyph::Shuttle:
-            return kShuttle;
-        case Glyph::Transport:
-            return kTransport;
-        case Glyph::Utility:
-            return kUtility;
-        case Glyph::Freighter:
-            return kFreighter;
-        case Glyph::Container:
-            return kContainer;
-        case Glyph::Corvette:
-            return kCorvette;
-        case Glyph::Frigate:
-            return kFrigate;
-        case Glyph::Cruiser:
-            return kCruiser;
-        case Glyph::StarDestroyer:
-            return kStarDestroyer;
-        case Glyph::Station:
-            return kStation;
-        case Glyph::Shipyard:
-            return kShipyard;
-        case Glyph::AsteroidBase:
-            return kAsteroidBase;
-        case Glyph::Planet:
-            return kPlanet;
-        case Glyph::Satellite:
-            return kSatellite;
-        case Glyph::Mine:
-            return kMine;
-        case Glyph::GunPlatform:
-            return kGunPlatform;
-        case Glyph::Probe:
-            return kProbe;
-        case Glyph::Buoy:
-            return kBuoy;
-        case Glyph::Asteroid:
-            return kAsteroid;
-        case Glyph::Object:
-            break;
-    }
-    return kObject;
+// The pattern of each glyph, in Glyph's order.
+constexpr std::array<const Pattern*, static_cast<std::size_t>(Glyph::Asteroid) + 1> kPatterns = {
+    &kObject,        &kFighter,     &kTieFighter, &kBomber,       &kShuttle,  &kTransport,
+    &kUtility,       &kFreighter,   &kContainer,  &kCorvette,     &kFrigate,  &kCruiser,
+    &kStarDestroyer, &kStation,     &kShipyard,   &kAsteroidBase, &kPlanet,   &kSatellite,
+    &kMine,          &kGunPlatform, &kProbe,      &kBuoy,         &kAsteroid,
+};
+
+const Pattern& PatternOf(Glyph glyph) {
+    return *kPatterns[static_cast<std::size_t>(glyph)];
 }
 
 // The glyph of each icon number, 1..74. Icon n shows craft type n for most numbers; the others

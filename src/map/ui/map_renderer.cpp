@@ -221,17 +221,22 @@ void MapRenderer::DrawDragged(QImage& image, const MapScene& scene) const {
     DrawFlightGroup(image, scene, moving, drag.NewFromPalette ? -1 : drag.FG, true);
 }
 
-void MapRenderer::Repaint(const MapScene& scene) {
-    DrawBackground(frame_, scene);
+DrawOrder MapRenderer::DrawAllButCurrent(QImage& image, const MapScene& scene) {
+    DrawBackground(image, scene);
     const auto& groups = scene.Data.FlightGroups;
-    const int count = static_cast<int>(groups.size());
-    const DrawOrder order = FlightGroupsToDraw(scene.State, count);
+    DrawOrder order = FlightGroupsToDraw(scene.State, static_cast<int>(groups.size()));
     for (const int i : order.Others) {
-        DrawFlightGroup(frame_, scene, *groups[static_cast<std::size_t>(i)], i, false);
+        DrawFlightGroup(image, scene, *groups[static_cast<std::size_t>(i)], i, false);
     }
     if (scene.State.Toggles.PaletteOn) {
-        DrawPalette(frame_, scene);
+        DrawPalette(image, scene);
     }
+    return order;
+}
+
+void MapRenderer::Repaint(const MapScene& scene) {
+    const DrawOrder order = DrawAllButCurrent(frame_, scene);
+    const auto& groups = scene.Data.FlightGroups;
     const MapDrag& drag = scene.State.Drag;
     if (order.DrawCurrent) {
         const int current = scene.State.CurrentFG;
@@ -248,16 +253,8 @@ void MapRenderer::Repaint(const MapScene& scene) {
 }
 
 void MapRenderer::BuildDragBackground(const MapScene& scene) {
-    DrawBackground(background_, scene);
+    const DrawOrder order = DrawAllButCurrent(background_, scene);
     const auto& groups = scene.Data.FlightGroups;
-    const int count = static_cast<int>(groups.size());
-    const DrawOrder order = FlightGroupsToDraw(scene.State, count);
-    for (const int i : order.Others) {
-        DrawFlightGroup(background_, scene, *groups[static_cast<std::size_t>(i)], i, false);
-    }
-    if (scene.State.Toggles.PaletteOn) {
-        DrawPalette(background_, scene);
-    }
     // A palette drag moves a flight group that is not made yet; the current one stays put.
     if (scene.State.Drag.NewFromPalette && order.DrawCurrent) {
         const int current = scene.State.CurrentFG;

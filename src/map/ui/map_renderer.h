@@ -53,6 +53,10 @@ private:
     void DrawFlightGroup(QImage& image, const MapScene& scene, const FGObject& fg, int index,
                          bool current) const;
     void DrawPalette(QImage& image, const MapScene& scene) const;
+    // The background, every flight group but the current one and the palette, as both a frame
+    // and the drag background begin; returns the drawing order, which says whether the
+    // current one is drawn.
+    DrawOrder DrawAllButCurrent(QImage& image, const MapScene& scene);
     // The flight group that follows the mouse at its preview position.
     void DrawDragged(QImage& image, const MapScene& scene) const;
 

@@ -6,55 +6,29 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
-#include <QTest>
 
-#include "ops/ops_test_support.h"
+#include "page_test_fixture.h"
 
 namespace vorlan {
 namespace {
 
-class FGGoalsPageTest : public ::testing::Test {
+class FGGoalsPageTest : public test::PageTest<FGGoalsPage> {
 protected:
     void SetUp() override {
         test::MakeFGs(session, 2);
         session.Select.SelectedFGs = test::Rows(2, {0});
-        page.SetEditSink([this](const Edit& edit) {
-            const EditResult result = ApplyEdit(session, edit);
-            page.Refresh(session, result.RefreshControls);
-        });
-        Fill();
-        page.resize(600, 480);
-        page.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+        Show();
     }
-    void Fill() {
-        const FillGuard guard(session);
-        page.fill(session);
-    }
-    template <class W>
-    W* Find(const char* name) {
-        W* widget = page.findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    RecordRef<FGGoalRec::Tag> Goal(int g) {
-        return session.CurrentMission().FlightGroups[0]->Record.Sub(FGRec::Goal(g));
-    }
-
-    test::RecordingUi ui;
-    Session session{ui};
-    FGGoalsPage page;
+    RecordRef<FGGoalRec::Tag> Goal(int g) { return Rec(0).Sub(FGRec::Goal(g)); }
 };
 
 TEST_F(FGGoalsPageTest, ChoosingARowWritesItAndTheCheckBoxFollows) {
     auto* condition = Find<QComboBox>("FGGoalCond");
     ASSERT_EQ(condition->count(), 71);
-    condition->setCurrentIndex(2);
-    emit condition->activated(2);
+    Choose("FGGoalCond", 2);
     EXPECT_EQ(Goal(0).Get(FGGoalRec::Condition), 2);
     EXPECT_TRUE(Find<QCheckBox>("FGGoalUnk")->isChecked());
 }

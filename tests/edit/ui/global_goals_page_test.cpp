@@ -5,52 +5,25 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTest>
 
-#include "session/new_mission.h"
-#include "support/recording_ui.h"
+#include "page_test_fixture.h"
 
 namespace vorlan {
 namespace {
 
-class GlobalGoalsPageTest : public ::testing::Test {
+class GlobalGoalsPageTest : public test::PageTest<GlobalGoalsPage> {
 protected:
     void SetUp() override {
         ResetToNewMission(session);
-        session.ClearModified();
-        page.SetEditSink([this](const Edit& edit) {
-            const EditResult result = ApplyEdit(session, edit);
-            page.Refresh(session, result.RefreshControls);
-        });
-        Fill();
-        page.resize(700, 600);
-        page.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+        Show();
     }
-    void Fill() {
-        const FillGuard guard(session);
-        page.fill(session);
-    }
-    template <class W>
-    W* Find(const char* name) {
-        W* widget = page.findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    test::RecordingUi ui;
-    Session session{ui};
-    GlobalGoalsPage page;
 };
 
 TEST_F(GlobalGoalsPageTest, TheControlsWriteTheShownTeamsGoal) {
-    auto* team = Find<QComboBox>("GGTeamBox");
-    team->setCurrentIndex(2);
-    emit team->activated(2);
+    Choose("GGTeamBox", 2);
     EXPECT_EQ(session.Select.CurrentGoalTeamIndex, 2);
     Find<QTabWidget>("GGPages")->setCurrentIndex(1);
     EXPECT_EQ(session.Select.CurrentGoalKind, 1);

@@ -5,20 +5,17 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTest>
 
 #include "ops/message_ops.h"
-#include "session/new_mission.h"
-#include "support/recording_ui.h"
+#include "page_test_fixture.h"
 
 namespace vorlan {
 namespace {
 
-class MessagesPageTest : public ::testing::Test {
+class MessagesPageTest : public test::PageTest<MessagesPage> {
 protected:
     void SetUp() override {
         ResetToNewMission(session);
@@ -29,31 +26,9 @@ protected:
         Msg().Set(MsgRec::SentToTeam(3), 1);
         session.Select.CurrentMessageIndex = 1;
         session.Select.SelectedMessages = {false, true, false};
-        session.ClearModified();
-        page.SetEditSink([this](const Edit& edit) {
-            const EditResult result = ApplyEdit(session, edit);
-            page.Refresh(session, result.RefreshControls);
-        });
-        Fill();
-        page.resize(700, 600);
-        page.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
-    }
-    void Fill() {
-        const FillGuard guard(session);
-        page.fill(session);
-    }
-    template <class W>
-    W* Find(const char* name) {
-        W* widget = page.findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        Show();
     }
     ByteRecord<MsgRec::Tag>& Msg() { return session.CurrentMission().Messages[1]->Record; }
-
-    test::RecordingUi ui;
-    Session session{ui};
-    MessagesPage page;
 };
 
 TEST_F(MessagesPageTest, TheControlsWriteTheCurrentMessage) {
@@ -64,10 +39,8 @@ TEST_F(MessagesPageTest, TheControlsWriteTheCurrentMessage) {
     QTest::keyClicks(text, "!");
     EXPECT_EQ(Msg().GetText(MsgRec::Text), "2Hold!");
 
-    auto* color = Find<QComboBox>("MsgColorBox");
-    ASSERT_EQ(color->count(), 6);
-    color->setCurrentIndex(2);
-    emit color->activated(2);
+    ASSERT_EQ(Find<QComboBox>("MsgColorBox")->count(), 6);
+    Choose("MsgColorBox", 2);
     EXPECT_EQ(Msg().Get(MsgRec::Color), 2);
 
     auto* teams = Find<QListWidget>("SeenByList");

@@ -2,72 +2,44 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
-#include <QTest>
 
-#include "edit/edit.h"
-#include "session/new_mission.h"
-#include "session/session.h"
-#include "support/recording_ui.h"
+#include "page_test_fixture.h"
 
 namespace vorlan {
 namespace {
 
-// Two flight groups, both selected, the first current with user-defined craft; the page's
-// edits go through the edit path and the page shows what the result names.
-class OptionsPageTest : public testing::Test {
+// Two flight groups, both selected, the first current with user-defined craft.
+class OptionsPageTest : public test::PageTest<OptionsPage> {
 protected:
-    OptionsPageTest() {
-        ResetToNewMission(session);
-        auto& groups = session.CurrentMission().FlightGroups;
-        groups.resize(1);
-        groups.push_back(MakeFGFromTemplate(session, session.CurrentMission()));
+    void SetUp() override {
+        test::MakeFGs(session, 2);
         session.Select.SelectedFGs = {true, true};
         Rec(0).Set(FGRec::OptionalCraftCategory, 4);
-        session.ClearModified();
-        page.SetEditSink([this](const Edit& edit) {
-            page.Refresh(session, ApplyEdit(session, edit).RefreshControls);
-        });
-        page.fill(session);
+        Show();
     }
-    ByteRecord<FGRec::Tag>& Rec(int i) {
-        return session.CurrentMission().FlightGroups.at(i)->Record;
-    }
-    template <class T>
-    T* Find(const char* name) {
-        return page.findChild<T*>(name);
-    }
-
-    test::RecordingUi ui;
-    Session session{ui};
-    OptionsPage page;
 };
 
 TEST_F(OptionsPageTest, FillingShowsStoredCodesWithoutWritingThem) {
     Rec(0).Set(FGRec::OptionalCraft(0), 240);
     Rec(0).Set(FGRec::OptionalWarheads(0), 7);
     const auto before = Rec(0);
-    page.fill(session);
+    Fill();
     EXPECT_TRUE(Rec(0) == before);
     EXPECT_FALSE(session.IsModified());
     EXPECT_EQ(Find<QComboBox>("OpShipBox")->currentIndex(), -1);
     EXPECT_TRUE(Find<QListWidget>("MissleSelBox")->item(6)->isSelected());
 }
 
-TEST_F(OptionsPageTest, ClickingAWeaponRowWritesItsCode) {
+TEST_F(OptionsPageTest, ClickingAWeaponRowAndTypingReachEverySelectedGroup) {
     auto* list = Find<QListWidget>("MissleSelBox");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(3)).center());
     EXPECT_EQ(Rec(1).Get(FGRec::OptionalWarheads(0)), 4);
-}
-
-TEST_F(OptionsPageTest, TypingTheHudModeStoresIt) {
-    auto* edit = Find<QLineEdit>("Edit1");
-    edit->clear();
-    QTest::keyClicks(edit, "12");
+    Find<QLineEdit>("Edit1")->clear();
+    QTest::keyClicks(Find<QLineEdit>("Edit1"), "12");
     EXPECT_EQ(Rec(1).Get(FGRec::HudMode), 12);
 }
 
@@ -75,9 +47,7 @@ TEST_F(OptionsPageTest, TypingTheHudModeStoresIt) {
 TEST_F(OptionsPageTest, OptionalCraftControlsEditTheRowChosenInTheList) {
     auto* list = Find<QListWidget>("OpFGList");
     list->item(4)->setSelected(true);
-    auto* craft = Find<QComboBox>("OpShipBox");
-    craft->setCurrentIndex(1);
-    emit craft->activated(1);
+    Choose("OpShipBox", 1);
     Find<QSpinBox>("OpShipWavesSpin")->setValue(3);
     EXPECT_EQ(Rec(1).Get(FGRec::OptionalCraft(4)), 1);
     EXPECT_EQ(Rec(1).Get(FGRec::OptionalCraftWaves(4)), 2);

@@ -15,50 +15,31 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "editor/main_window.h"
-#include "support/mission_factory.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_modal_runner.h"
-#include "support/temp_dir.h"
+#include "support/window_test_fixture.h"
 
 namespace vorlan {
 namespace {
 
 // A window on a two flight group mission with the "Orders" page shown at order 3 of region 2.
-class OrdersPageTest : public ::testing::Test {
+class OrdersPageTest : public test::WindowTest {
 protected:
     void SetUp() override {
-        test::WriteFileBytes(dir.File("m.tie"), test::GenerateMissionFile({.FlightGroups = 2}));
-        test::WriteFileText(dir.File("Vorlan.ini"),
-                            "[Directories]\nXWA=" + dir.Path() + "\nVorlan=" + dir.Path() + "\n");
-        window.show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window.StartUpDone(); }));
-        window.findChild<QTabWidget*>("FGPages")->setCurrentWidget(page);
+        StartWithMission({.FlightGroups = 2});
+        page = window->findChild<OrdersPage*>();
+        Find<QTabWidget>("FGPages")->setCurrentWidget(page);
         Click("R2Btn");
         Click("Ord3");
     }
-    void Click(const char* button) { window.findChild<QAbstractButton*>(button)->click(); }
-    template <class W>
-    W* Find(const char* name) {
-        return page->findChild<W*>(name);
-    }
+    void Click(const char* button) { Find<QAbstractButton>(button)->click(); }
     void Choose(const char* combo, int row) {
         Find<QComboBox>(combo)->setCurrentIndex(row);
         emit Find<QComboBox>(combo)->activated(row);
     }
     RecordRef<OrderRec::Tag> Order(int r, int o) {
-        return session.CurrentFG()->Record.Sub(FGRec::Order(r, o));
+        return Sess().CurrentFG()->Record.Sub(FGRec::Order(r, o));
     }
 
-    test::TempDir dir;
-    test::ScriptedDialogs dialogs;
-    test::ScriptedModalRunner runner;
-    TForm1 window{{.Dialogs = &dialogs,
-                   .Runner = &runner,
-                   .SettingsPath = dir.File("Vorlan.ini"),
-                   .Arguments = {dir.File("m.tie")}}};
-    Session& session = window.EditorSession();
-    OrdersPage* page = window.findChild<OrdersPage*>();
+    OrdersPage* page = nullptr;
 };
 
 TEST_F(OrdersPageTest, EachKindOfControlWritesTheOrderShown) {
@@ -79,7 +60,7 @@ TEST_F(OrdersPageTest, EachKindOfControlWritesTheOrderShown) {
     QLineEdit* description = Find<QComboBox>("OrderDescEd")->lineEdit();
     description->clear();
     QTest::keyClicks(description, "Strike");
-    EXPECT_EQ(session.CurrentFG()->Record.GetText(FGRec::OrderDescription), "Strike");
+    EXPECT_EQ(Sess().CurrentFG()->Record.GetText(FGRec::OrderDescription), "Strike");
 }
 
 // Codes with no row show none; showing another region or order writes and marks nothing.
@@ -88,23 +69,23 @@ TEST_F(OrdersPageTest, TogglesAndOrderLinesShowAnOrderWithoutWriting) {
     Order(3, 2).Set(OrderRec::Target1Type, 1);
     Order(3, 2).Set(OrderRec::Target1, 255);
     Order(3, 2).Set(OrderRec::Speed, 99);
-    const auto before = session.CurrentFG()->Record;
+    const auto before = Sess().CurrentFG()->Record;
     Click("R3Btn");
     QTest::mouseClick(page->OrderLabel(2), Qt::LeftButton);
-    EXPECT_EQ(session.Select.CurrentOrderNumber, 2);
-    EXPECT_TRUE(window.findChild<QAbstractButton*>("Ord2")->isChecked());
+    EXPECT_EQ(Sess().Select.CurrentOrderNumber, 2);
+    EXPECT_TRUE(Find<QAbstractButton>("Ord2")->isChecked());
     EXPECT_EQ(Find<QLabel>("OrderLab")->text(), "Order #2:");
     EXPECT_EQ(page->OrderLabel(2)->palette().color(QPalette::WindowText), QColor(169, 3, 145));
     EXPECT_EQ(Find<QComboBox>("OrderBox")->currentIndex(), 19);
     EXPECT_EQ(Find<QComboBox>("T1Index")->currentIndex(), -1);
     EXPECT_EQ(Find<QComboBox>("OrderSpeedBox")->currentIndex(), -1);
     EXPECT_TRUE(Find<QLabel>("OrderP1Lab")->text().startsWith("    Wait time ("));
-    EXPECT_EQ(session.CurrentFG()->Record, before);
-    EXPECT_FALSE(session.IsModified());
+    EXPECT_EQ(Sess().CurrentFG()->Record, before);
+    EXPECT_FALSE(Sess().IsModified());
     // A new flight group is shown at the first order of region 1, and so are the toggles.
-    window.NewFGOrMessage();
-    EXPECT_TRUE(window.findChild<QAbstractButton*>("R1Btn")->isChecked());
-    EXPECT_TRUE(window.findChild<QAbstractButton*>("Ord1")->isChecked());
+    window->NewFGOrMessage();
+    EXPECT_TRUE(Find<QAbstractButton>("R1Btn")->isChecked());
+    EXPECT_TRUE(Find<QAbstractButton>("Ord1")->isChecked());
 }
 
 }  // namespace

@@ -3,56 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QTest>
 
-#include "edit/edit.h"
-#include "session/new_mission.h"
-#include "session/session.h"
-#include "support/recording_ui.h"
+#include "page_test_fixture.h"
 #include "text/row_colors.h"
 
 namespace vorlan {
 namespace {
 
-// Three flight groups, the first two selected, the first current; the page's edits go through
-// the edit path and the page shows what the result names.
-class ShipPageTest : public testing::Test {
+// Three flight groups, the first two selected, the first current.
+class ShipPageTest : public test::PageTest<ShipPage> {
 protected:
-    ShipPageTest() {
-        ResetToNewMission(session);
-        auto& groups = session.CurrentMission().FlightGroups;
-        groups.resize(1);
-        while (groups.size() < 3) {
-            groups.push_back(MakeFGFromTemplate(session, session.CurrentMission()));
-        }
+    void SetUp() override {
+        test::MakeFGs(session, 3);
         session.Select.SelectedFGs = {true, true, false};
-        session.ClearModified();
-        page.SetEditSink([this](const Edit& edit) {
-            const EditResult result = ApplyEdit(session, edit);
-            page.Refresh(session, result.RefreshControls);
-        });
-        page.fill(session);
+        Show();
     }
-    ByteRecord<FGRec::Tag>& Rec(int i) {
-        return session.CurrentMission().FlightGroups.at(i)->Record;
-    }
-    template <class T>
-    T* Find(const char* name) {
-        return page.findChild<T*>(name);
-    }
-    void Choose(const char* combo, int row) {
-        Find<QComboBox>(combo)->setCurrentIndex(row);
-        emit Find<QComboBox>(combo)->activated(row);
-    }
-
-    test::RecordingUi ui;
-    Session session{ui};
-    ShipPage page;
 };
 
 TEST_F(ShipPageTest, ChoosingACraftWritesTheSelectionAndRepaintsTheLinkedSide) {
@@ -65,12 +34,9 @@ TEST_F(ShipPageTest, ChoosingACraftWritesTheSelectionAndRepaintsTheLinkedSide) {
               QColor(red.R, red.G, red.B));
 }
 
-TEST_F(ShipPageTest, SpinningWritesTheLowBits) {
-    Find<QSpinBox>("GGSpin")->setValue(300);
-    EXPECT_EQ(Rec(1).Get(FGRec::GlobalGroup), 44);
-}
-
-TEST_F(ShipPageTest, TypingANameWritesItAndShowsTheLinkedMarkings) {
+TEST_F(ShipPageTest, TypingANameOrSpinningWritesAndShowsTheLinkedMarkings) {
+    Find<QSpinBox>("GGSpin")->setValue(7);
+    EXPECT_EQ(Rec(1).Get(FGRec::GlobalGroup), 7);
     QLineEdit* name = Find<QComboBox>("ShipName")->lineEdit();
     name->selectAll();
     QTest::keyClicks(name, "Blue");
@@ -82,7 +48,7 @@ TEST_F(ShipPageTest, TickingRandomWritesTheFlagAndClearsTheShading) {
     Rec(0).Set(FGRec::RandomSpecialCraft, 0);
     Rec(0).Set(FGRec::SpecialCraft, 5);
     Rec(0).Set(FGRec::CraftCount, 2);
-    page.fill(session);
+    Fill();
     const auto background = [&] {
         return Find<QComboBox>("SpecCargEd")->palette().color(QPalette::Base);
     };

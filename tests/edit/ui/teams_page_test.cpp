@@ -5,52 +5,29 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include "edit/ui/text_pages.h"
-#include "ops/ops_test_support.h"
+#include "page_test_fixture.h"
 #include "text/row_colors.h"
 
 namespace vorlan {
 namespace {
 
 template <class Page>
-class PageTest : public ::testing::Test {
+class PageTest : public test::PageTest<Page> {
 protected:
     void SetUp() override {
-        test::MakeFGs(session, 1);
-        session.ClearModified();
-        page.SetEditSink([this](const Edit& edit) {
-            const EditResult result = ApplyEdit(session, edit);
-            const FillGuard guard(session);
-            page.Refresh(session, result.RefreshControls);
-        });
-        Fill();
-        page.resize(600, 480);
-        page.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+        test::MakeFGs(this->session, 1);
+        this->Show();
     }
-    void Fill() {
-        const FillGuard guard(session);
-        page.fill(session);
+    ByteRecord<TeamRec::Tag>& Team(int t) {
+        return this->session.CurrentMission().Teams.at(t).Record;
     }
-    template <class W>
-    W* Find(const char* name) {
-        W* widget = page.template findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    ByteRecord<TeamRec::Tag>& Team(int t) { return session.CurrentMission().Teams.at(t).Record; }
-
-    test::RecordingUi ui;
-    Session session{ui};
-    Page page;
 };
 
 using TeamsPageTest = PageTest<TeamsPage>;
@@ -81,10 +58,8 @@ TEST_F(TeamsPageTest, TheButtonsAndTheIFFShowTheTeamAgain) {
     EXPECT_EQ(label->text(), "Team 2 Name");
     EXPECT_EQ(Find<QComboBox>("TeamName1Ed")->currentText(), "Imperial");
 
-    auto* iff = Find<QComboBox>("TeamIFFBox1");
-    EXPECT_EQ(iff->currentIndex(), 1);
-    iff->setCurrentIndex(0);
-    emit iff->activated(0);
+    EXPECT_EQ(Find<QComboBox>("TeamIFFBox1")->currentIndex(), 1);
+    Choose("TeamIFFBox1", 0);
     EXPECT_EQ(Find<QComboBox>("TeamName1Ed")->currentText(), "Rebel");
     const RowColor color = IFFColor(0);
     EXPECT_EQ(Find<QLineEdit>("Sec2Ed")->palette().color(QPalette::Text),

@@ -5,65 +5,39 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 #include <QVBoxLayout>
 
 #include "edit/trigger_rules.h"
 #include "edit/ui/arrival_page.h"
 #include "editor/pages/highlight.h"
-#include "ops/ops_test_support.h"
+#include "page_test_fixture.h"
 
 namespace vorlan {
 namespace {
 
-class TriggerPanelTest : public ::testing::Test {
+class TriggerPanelTest : public test::PageTest<ArrivalPage> {
 protected:
     void SetUp() override {
         test::MakeFGs(session, 3);
         session.Select.SelectedFGs = test::Rows(3, {0, 2});
         session.Select.CurrentTriggerContext = TriggerContext::Arrival;
-        const auto sink = [this](const Edit& edit) {
-            const EditResult result = ApplyEdit(session, edit);
-            page.Refresh(session, result.RefreshControls);
-        };
-        page.SetEditSink(sink);
-        panel = new TriggerPanel;
+        auto* panel = new TriggerPanel;
         page.TriggerPanelHost()->addWidget(panel);
-        panel->Attach(session, sink);
-        {
-            const FillGuard guard(session);
-            page.fill(session);
-        }
-        page.resize(600, 480);
-        page.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
-    }
-    template <class W>
-    W* Find(const char* name) {
-        W* widget = page.findChild<W*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        panel->Attach(session, [this](const Edit& edit) { Refresh(ApplyEdit(session, edit)); });
+        Show();
     }
     ConstRecordRef<TriggerRec::Tag> Trigger(std::size_t fg, int t) {
-        return std::as_const(session.CurrentMission().FlightGroups.at(fg)->Record)
-            .Sub(FGRec::ArrivalTrigger(t));
+        return std::as_const(Rec(fg)).Sub(FGRec::ArrivalTrigger(t));
     }
-
-    test::RecordingUi ui;
-    Session session{ui};
-    ArrivalPage page;
-    TriggerPanel* panel = nullptr;
 };
 
 TEST_F(TriggerPanelTest, ASelectorWritesTheSelectedFlightGroupsAndTheLineFollows) {
     auto* condition = Find<QComboBox>("CondBox");
     ASSERT_EQ(condition->count(), 71);
-    condition->setCurrentIndex(2);
-    emit condition->activated(2);
+    Choose("CondBox", 2);
     EXPECT_EQ(Trigger(0, 1).Get(TriggerRec::Condition), 2);
     EXPECT_EQ(Trigger(2, 1).Get(TriggerRec::Condition), 2);
     EXPECT_NE(Trigger(1, 1).Get(TriggerRec::Condition), 2);
@@ -80,10 +54,7 @@ TEST_F(TriggerPanelTest, TypingAParameterStoresItsLowByte) {
 }
 
 TEST_F(TriggerPanelTest, ClickingALineMovesTheHighlightAndTheSelectors) {
-    session.CurrentMission()
-        .FlightGroups[0]
-        ->Record.Sub(FGRec::ArrivalTrigger(3))
-        .Set(TriggerRec::Condition, 9);
+    Rec(0).Sub(FGRec::ArrivalTrigger(3)).Set(TriggerRec::Condition, 9);
     auto* line = Find<QLabel>("Cond3Lab");
     QTest::mouseClick(line, Qt::LeftButton);
     EXPECT_EQ(CurrentTriggerNumber(session.Select), 3);
@@ -95,7 +66,7 @@ TEST_F(TriggerPanelTest, ClickingALineMovesTheHighlightAndTheSelectors) {
 // The panel's join radios and the page's own way radios each store their pair's choice.
 TEST_F(TriggerPanelTest, RadioPairsStoreTheirChoice) {
     Find<QRadioButton>("and2Or")->click();
-    EXPECT_EQ(session.CurrentMission().FlightGroups[2]->Record.Get(FGRec::ArrivalJoin12), 1);
+    EXPECT_EQ(Rec(2).Get(FGRec::ArrivalJoin12), 1);
 
     auto* list = Find<QComboBox>("ArrMotherBox");
     Find<QRadioButton>("ArrHypRadio")->click();

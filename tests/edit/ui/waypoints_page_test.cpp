@@ -4,35 +4,27 @@
 
 #include <QLineEdit>
 #include <QTableWidget>
-#include <QTest>
 
-#include "edit/edit.h"
-#include "session/new_mission.h"
-#include "session/session.h"
-#include "support/recording_ui.h"
+#include "page_test_fixture.h"
 
 namespace vorlan {
 namespace {
 
 // Two flight groups, both selected, the first current; order 2 of region 3 is shown.
-class WaypointsPageTest : public testing::Test {
+class WaypointsPageTest : public test::PageTest<WaypointsPage> {
 protected:
-    WaypointsPageTest() {
-        ResetToNewMission(session);
-        auto& groups = session.CurrentMission().FlightGroups;
-        groups.push_back(MakeFGFromTemplate(session, session.CurrentMission()));
+    void SetUp() override {
+        test::MakeFGs(session, 2);
         session.Select.SelectedFGs = {true, true};
         session.Select.CurrentOrderRegion = 3;
         session.Select.CurrentOrderNumber = 2;
         FG(0).PointZ[2] = -40;
-        session.ClearModified();
+        Show();
         page.SetEditSink([this](const Edit& edit) {
             if (const EditResult result = ApplyEdit(session, edit); !result.Error.empty()) {
                 errors.push_back(result.Error);
             }
         });
-        page.fill(session);
-        page.show();
     }
     FGObject& FG(int i) { return *session.CurrentMission().FlightGroups.at(i); }
     QTableWidget* Grid(const char* name) { return page.findChild<QTableWidget*>(name); }
@@ -42,9 +34,6 @@ protected:
     }
     void Press(QTableWidget* grid, Qt::Key key) { QTest::keyClick(Editor(grid), key); }
 
-    test::RecordingUi ui;
-    Session session{ui};
-    WaypointsPage page;
     std::vector<std::string> errors;
 };
 

@@ -10,39 +10,23 @@
 #include <QToolButton>
 
 #include "edit/edit.h"
-#include "editor/main_window.h"
 #include "map/ui/map_canvas.h"
 #include "session/new_mission.h"
-#include "session/session.h"
-#include "support/mission_factory.h"
 #include "support/recording_ui.h"
-#include "support/scripted_dialogs.h"
-#include "support/scripted_modal_runner.h"
-#include "support/temp_dir.h"
+#include "support/window_test_fixture.h"
 #include "text/flight_group_rows.h"
 
 namespace vorlan {
 namespace {
 
-TEST(MapButtonTest, ShowsTheMapWhichFollowsTheMainWindowsEdits) {
-    test::TempDir dir;
-    test::WriteFileText(dir.File("Vorlan.ini"), "[Directories]\nMissions=" + dir.Path() + "\nXWA=" +
-                                                    dir.Path() + "\nVorlan=" + dir.Path() + "\n");
-    const std::string path = dir.File("m.tie");
-    test::WriteFileBytes(path, test::GenerateMissionFile({.FlightGroups = 3}));
-    test::ScriptedDialogs dialogs;
-    test::ScriptedModalRunner runner;
-    TForm1 window(EditorEnvironment{.Dialogs = &dialogs,
-                                    .Runner = &runner,
-                                    .SettingsPath = dir.File("Vorlan.ini"),
-                                    .Arguments = {path}});
-    window.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.StartUpDone(); }));
+using MapButtonTest = test::WindowTest;
 
-    auto* button = window.findChild<QToolButton*>("ShowMap");
+TEST_F(MapButtonTest, ShowsTheMapWhichFollowsTheMainWindowsEdits) {
+    StartWithMission({.FlightGroups = 3});
+    auto* button = Find<QToolButton>("ShowMap");
     ASSERT_TRUE(button->isEnabled());
     button->click();
-    TMapForm* map = window.MapWindow();
+    TMapForm* map = window->MapWindow();
     ASSERT_TRUE(map->isVisible());
     EXPECT_TRUE(map->windowTitle().startsWith("Flight Group Map  - ("));
     EXPECT_FALSE(map->Frame().isNull());
@@ -50,7 +34,7 @@ TEST(MapButtonTest, ShowsTheMapWhichFollowsTheMainWindowsEdits) {
     EXPECT_EQ(box->count(), 3);
 
     // A list command of the main window reaches the open map.
-    window.Edit(FGListEdit{FGListCommand::DeleteCurrent});
+    window->Edit(FGListEdit{FGListCommand::DeleteCurrent});
     EXPECT_EQ(box->count(), 2);
     map->close();
     EXPECT_FALSE(map->isVisible());
