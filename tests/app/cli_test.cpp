@@ -38,14 +38,6 @@ TEST_F(CliTest, NewThenInfoDescribesTheMission) {
     EXPECT_NE(out.str().find("size: 95131 bytes\n"), std::string::npos);
 }
 
-TEST_F(CliTest, DefaultFormatComesFromTheSettingsFile) {
-    std::filesystem::create_directories(dir.File("settings"));
-    test::WriteFileText(dir.File("settings/Vorlan.ini"), "[Options]\nDefaultFormat=0\n");
-    ASSERT_EQ(Run({"new", dir.File("a.tie")}), 0);
-    ASSERT_EQ(Run({"info", dir.File("a.tie")}), 0);
-    EXPECT_NE(out.str().find("platform: 12\n"), std::string::npos);
-}
-
 TEST_F(CliTest, ResaveKeepsEveryByteAndMayOverwriteItsInput) {
     const auto file = test::GenerateMissionFile({.FlightGroups = 4, .Messages = 3, .Seed = 21});
     test::WriteFileBytes(dir.File("in.tie"), file);

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "edit/edit.h"
-#include "session/new_mission.h"
-#include "session/session.h"
-#include "support/recording_ui.h"
+#include "ops/ops_test_support.h"
 
 namespace vorlan {
 namespace {
@@ -40,12 +38,7 @@ TEST(KmToRaw, TakesPlainDecimalsRoundsHalvesToEvenAndClamps) {
 class PointRules : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetToNewMission(session);
-        auto& groups = session.CurrentMission().FlightGroups;
-        groups.resize(1);
-        while (groups.size() < 4) {
-            groups.push_back(MakeFGFromTemplate(session, session.CurrentMission()));
-        }
+        test::MakeFGs(session, 4);
         session.Select.SelectedFGs = {true, false, true, false};
         session.Select.CurrentOrderRegion = 3;
         session.Select.CurrentOrderNumber = 2;

@@ -39,8 +39,6 @@ protected:
 TEST_F(HyperFormTest, OkHandsTheChosenLinkToTheSink) {
     auto* from = Find<QComboBox>("FromBox");
     auto* to = Find<QComboBox>("ToBox");
-    EXPECT_EQ(from->itemText(2), "Nebula");
-    EXPECT_EQ(to->count(), 4);
     EXPECT_EQ(from->currentIndex(), 0);
     EXPECT_EQ(to->currentIndex(), 1);
     EXPECT_TRUE(Find<QCheckBox>("DoFroms")->isChecked());

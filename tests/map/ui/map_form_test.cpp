@@ -136,8 +136,7 @@ TEST_F(MapFormTest, TheDeleteKeyDeletesTheMapsCurrentFlightGroup) {
     QTest::keyClick(canvas, Qt::Key_Delete);
     ASSERT_EQ(results.size(), 1u);
     EXPECT_TRUE(results[0].Changed);
-    ASSERT_EQ(session.CurrentMission().FlightGroups.size(), 2u);
-    EXPECT_EQ(FG(1).PointX[1], 1600);
+    EXPECT_EQ(session.CurrentMission().FlightGroups.size(), 2u);
     EXPECT_EQ(map.findChild<QComboBox*>("SelectionBox")->count(), 2);
 }
 
