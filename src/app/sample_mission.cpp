@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/cli_ui.h"
+#include "edit/point_rules.h"
 #include "io/write_mission.h"
 #include "ops/fg_create.h"
 #include "ops/message_ops.h"
@@ -20,28 +21,27 @@ namespace {
 // planet, asteroid and yard.
 constexpr std::array<std::uint8_t, 24> kSampleCraft = {
     1, 5, 2, 7, 3, 6, 17, 22, 26, 32, 40, 42, 49, 53, 60, 75, 85, 70, 87, 86, 4, 38, 91, 78};
-constexpr int kRawPerKm = 160;
 
 // Spreads the flight groups over a disc, each with a short route when its craft flies one.
 void PlaceSampleFG(FGObject& fg, std::size_t i) {
     // The golden angle keeps a spiral of any length evenly spaced.
     const double angle = static_cast<double>(i) * 2.399963;
-    const double radius = 1.6 * kRawPerKm * std::sqrt(static_cast<double>(i) + 1);
+    const double radius = 1.6 * kRawUnitsPerKm * std::sqrt(static_cast<double>(i) + 1);
     const auto at = [](double value) {
         return static_cast<std::int16_t>(std::clamp(std::lround(value), -32000L, 32000L));
     };
     fg.PointX[1] = at(radius * std::cos(angle));
     fg.PointY[1] = at(radius * std::sin(angle));
-    fg.PointZ[1] = at(static_cast<double>(static_cast<int>(i % 5) - 2) * kRawPerKm);
+    fg.PointZ[1] = at(static_cast<double>(static_cast<int>(i % 5) - 2) * kRawUnitsPerKm);
     fg.PointEnabled[1] = 1;
     const bool flies = fg.Record.Get(FGRec::CraftType) < 55;
     for (int waypoint = 0; waypoint < 3; ++waypoint) {
         const auto j = static_cast<std::size_t>(5 + waypoint);
         fg.PointEnabled[j] = flies ? 1 : 0;
-        const double step = (waypoint + 1) * 2.0 * kRawPerKm;
+        const double step = (waypoint + 1) * 2.0 * kRawUnitsPerKm;
         fg.PointX[j] = at(fg.PointX[1] + step * std::cos(angle + 1.2 + waypoint * 0.6));
         fg.PointY[j] = at(fg.PointY[1] + step * std::sin(angle + 1.2 + waypoint * 0.6));
-        fg.PointZ[j] = at(fg.PointZ[1] + (waypoint + 1) * kRawPerKm / 2.0);
+        fg.PointZ[j] = at(fg.PointZ[1] + (waypoint + 1) * kRawUnitsPerKm / 2.0);
     }
     fg.RecomputePointData();
 }

@@ -43,18 +43,18 @@ void TakeMapPictures(TForm1& window, const std::function<void(QWidget&, const QS
     map.hide();
     // Every icon number of two strip rows, four times enlarged, numbered.
     constexpr int kColumns = 15;
+    constexpr int kRows = (kIconCount + kColumns - 1) / kColumns;
     constexpr int kScale = 4;
     constexpr int kCellW = kIconWidth * kScale + 8;
     constexpr int kCellH = kIconHeight * kScale + 16;
-    QImage sheet(kColumns * kCellW, ((kIconCount + kColumns - 1) / kColumns) * kCellH * 2,
-                 QImage::Format_RGB32);
+    QImage sheet(kColumns * kCellW, kRows * kCellH * 2, QImage::Format_RGB32);
     sheet.fill(Qt::black);
     QPainter painter(&sheet);
     painter.setPen(Qt::gray);
     for (int part = 0; part < 2; ++part) {
         for (int icon = 1; icon <= kIconCount; ++icon) {
             const int x = ((icon - 1) % kColumns) * kCellW;
-            const int y = (part * 5 + (icon - 1) / kColumns) * kCellH;
+            const int y = (part * kRows + (icon - 1) / kColumns) * kCellH;
             painter.drawImage(QRect(x, y, kIconWidth * kScale, kIconHeight * kScale),
                               CraftIconStrip(), IconRect(icon, part));
             painter.drawText(x, y + kCellH - 4, QString::number(icon));

@@ -3,10 +3,23 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <system_error>
 
 namespace vorlan {
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+bool IsExistingFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
 
 std::string DirectoryOf(const std::string& path) {
     return std::filesystem::path(path).parent_path().string();

@@ -16,6 +16,12 @@ std::string FileNameOf(const std::string& path);
 // Path of a file in a directory, with one separator between them.
 std::string JoinPath(const std::string& directory, std::string_view name);
 
+// Whether two names or paths are the same but for the case of their ASCII letters.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
+// Whether a regular file exists at path (false when it cannot be looked at).
+bool IsExistingFile(const std::string& path);
+
 // $HOME, or the password database's entry when it is unset.
 std::string UserHomeDirectory();
 

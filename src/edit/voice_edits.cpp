@@ -24,18 +24,15 @@ EditResult RunVoiceEdit(Session& session, const VoiceEdit& edit) {
 }
 
 EditResult AssignWavCommand(Session& session, UserDialogs& dialogs, AudioPlayer& player) {
+    // A list created on the way is shown by the window whatever comes of it.
     const auto chosen = ChooseWavForMessage(session, dialogs, player);
     if (!chosen) {
-        // Creating a list on the way changes what the group shows.
-        EditResult result;
-        result.RefreshVoice = true;
-        return result;
+        return {};
     }
     EditResult result = ApplyEdit(session, VoiceEdit{VoiceEditKind::Assign, chosen->Entry});
     if (result.Changed) {
         PlayAssignedWav(session, player, *chosen);
     }
-    result.RefreshVoice = true;
     return result;
 }
 

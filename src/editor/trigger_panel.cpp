@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "edit/trigger_rules.h"
+#include "edit/ui/page_widgets.h"
 #include "editor/pages/highlight.h"
 #include "session/session.h"
 #include "text/vocabulary.h"
@@ -30,16 +31,6 @@ QString Name(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QComboBox* MakeSelector(const char* name, int characters, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    // The longest rows (and ten thousand flight groups) would otherwise set the panel's width.
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(characters);
-    box->setMaxVisibleItems(20);
-    return box;
-}
-
 QLineEdit* MakeNumberField(const char* name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
@@ -47,33 +38,14 @@ QLineEdit* MakeNumberField(const char* name, QWidget* parent) {
     return field;
 }
 
-void Fill(QComboBox* box, const std::vector<std::string>& rows) {
-    box->clear();
-    for (const std::string& row : rows) {
-        box->addItem(FromMissionText(row));
-    }
-}
-
-bool SameRows(const QComboBox* box, const std::vector<std::string>& rows) {
-    if (box->count() != static_cast<int>(rows.size())) {
-        return false;
-    }
-    for (int i = 0; i < box->count(); ++i) {
-        if (box->itemText(i) != FromMissionText(rows[static_cast<std::size_t>(i)])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 TriggerPanel::TriggerPanel(QWidget* parent)
     : QGroupBox("Trigger", parent),
-      percentBox_(MakeSelector("PercentBox", 5, this)),
-      classBox_(MakeSelector("ClassBox", 10, this)),
-      indexBox_(MakeSelector("IndexBox", 10, this)),
-      condBox_(MakeSelector("CondBox", 14, this)),
+      percentBox_(MakeCombo("PercentBox", this, 5)),
+      classBox_(MakeCombo("ClassBox", this, 10)),
+      indexBox_(MakeCombo("IndexBox", this, 10)),
+      condBox_(MakeCombo("CondBox", this, 14)),
       condUnk1_(MakeNumberField("CondUnk1", this)),
       condUnk2_(MakeNumberField("CondUnk2", this)) {
     setObjectName("TriggerPanel");
@@ -164,9 +136,9 @@ void TriggerPanel::Attach(Session& session, EditSink sink) {
 }
 
 void TriggerPanel::FillSelectorLists(const Vocabulary& vocab) {
-    Fill(percentBox_, vocab.table(TableId::TriggerAmountNames));
-    Fill(classBox_, vocab.table(TableId::TriggerClassNames));
-    Fill(condBox_, vocab.table(TableId::TriggerConditionNames));
+    ShowRows(percentBox_, vocab.table(TableId::TriggerAmountNames));
+    ShowRows(classBox_, vocab.table(TableId::TriggerClassNames));
+    ShowRows(condBox_, vocab.table(TableId::TriggerConditionNames));
 }
 
 void TriggerPanel::ShowIndexRows(const Session& session, int classCode) {
@@ -177,10 +149,7 @@ void TriggerPanel::ShowIndexRows(const Session& session, int classCode) {
     if (table == indexTable_ && rows == indexRows_ && classCode != TriggerRec::kFlightGroupTarget) {
         return;
     }
-    const std::vector<std::string> shown = IndexRows(session, classCode);
-    if (!SameRows(indexBox_, shown)) {
-        Fill(indexBox_, shown);
-    }
+    ShowRows(indexBox_, IndexRows(session, classCode));
     indexTable_ = table;
     indexRows_ = rows;
 }

@@ -12,11 +12,6 @@
 namespace vorlan {
 namespace {
 
-bool IsExistingFile(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
-
 bool HasOwnFile(const Session& session) {
     return session.Status.HasFileName &&
            session.CurrentMission().MissionFileName != kUnnamedMission;

@@ -14,11 +14,6 @@ namespace {
 
 constexpr int kPlatformWithOwnDirectory = 14;
 
-bool IsExistingFile(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
-
 const std::string& GameDirectory(const Session& session) {
     return session.RunningSettings.XWA;
 }
@@ -184,7 +179,7 @@ std::optional<ChosenWav> ChooseWavForMessage(Session& session, UserDialogs& dial
     }
     // Refused before the dialog: no file chosen could be stored.
     const auto index = static_cast<std::size_t>(std::max(session.Select.CurrentMessageIndex, 0));
-    if (index >= session.VoiceList.Entries.size() && index >= kWavListLimit) {
+    if (!session.VoiceList.CanReachEntry(index)) {
         dialogs.ShowInformation(kNoLineForMessage);
         return std::nullopt;
     }

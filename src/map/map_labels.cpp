@@ -234,12 +234,15 @@ std::string RouteLabel(const FGObject& fg, int j, const LegLengths& legs, int sp
 }
 
 std::array<PointLabels, kMapPoints + 1> FlightGroupLabels(const FGObject& fg,
-                                                          const LabelOptions& options) {
+                                                          const LabelOptions& options,
+                                                          int lastPoint) {
     std::array<PointLabels, kMapPoints + 1> labels;
-    const bool route = options.ShowTime || options.ShowDistances;
+    // Craft that stay put have no route texts: their legs and speed are never needed.
+    const bool route =
+        (options.ShowTime || options.ShowDistances) && CraftMoves(fg.Record.Get(FGRec::CraftType));
     const LegLengths legs = route ? ComputeLegLengths(fg) : LegLengths{};
-    const int speed = options.ShowTime ? CruiseSpeed(fg, options.Region) : 0;
-    for (int j = 1; j <= kMapPoints; ++j) {
+    const int speed = route && options.ShowTime ? CruiseSpeed(fg, options.Region) : 0;
+    for (int j = 1; j <= std::min(lastPoint, kMapPoints); ++j) {
         auto& label = labels[static_cast<std::size_t>(j)];
         label.Name = NameLabel(fg, j, options);
         if (route) {

@@ -72,12 +72,14 @@ std::string NameLabel(const FGObject& fg, int j, const LabelOptions& options);
 std::string RouteLabel(const FGObject& fg, int j, const LegLengths& legs, int speed,
                        const LabelOptions& options);
 
-// Both labels of every point 1..12 (index 0 unused), computing the legs and speed once.
+// Both labels of points 1..lastPoint (index 0 unused), computing the legs and speed once; the
+// map draws no more than lastPoint, so the labels past it stay empty.
 struct PointLabels {
     std::string Name;
     std::string Route;
 };
 std::array<PointLabels, kMapPoints + 1> FlightGroupLabels(const FGObject& fg,
-                                                          const LabelOptions& options);
+                                                          const LabelOptions& options,
+                                                          int lastPoint = kMapPoints);
 
 }  // namespace vorlan

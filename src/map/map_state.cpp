@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "map/map_filters.h"
 #include "map/map_labels.h"
 
 namespace vorlan {
@@ -76,10 +77,7 @@ void ResetForNewMission(MapState& state, int count) {
     state.CurrentFG = std::clamp(state.CurrentFG, 0, std::max(count - 1, 0));
     state.CurrentPoint = 1;
     state.Drag = MapDrag{};
-    state.Filters.IFF.fill(true);
-    state.Filters.Categories.fill(true);
-    state.Filters.AtStartOnly = false;
-    state.Shown.assign(static_cast<std::size_t>(std::max(count, 0)), 1);
+    ShowAll(state, count);
     ApplyCurrentOnlyRange(state, count);
     state.NeedsReset = false;
 }

@@ -239,6 +239,15 @@ void ApplyPatches(Mission& mission, const std::vector<PatchGroup>& patches, bool
     }
 }
 
+// What a field-only capture keeps of one flight group: its fields, one after another.
+std::size_t FieldBytes(const UndoScope& scope) {
+    std::size_t bytes = 0;
+    for (const auto& [offset, length] : scope.FGFields) {
+        bytes += length;
+    }
+    return bytes;
+}
+
 // The small records every edit may touch: teams, global goals, the header and the IFF table.
 template <class Visit>
 void ForEachSmallImage(const Mission& mission, Visit visit) {
@@ -325,10 +334,7 @@ void UndoHistory::Begin(const Session& session, UndoScope scope) {
         capture->Items.push_back({kind, identity, index, total});
         total += ImageSize(kind);
     };
-    std::size_t fieldBytes = 0;
-    for (const auto& [offset, length] : scope.FGFields) {
-        fieldBytes += length;
-    }
+    const std::size_t fieldBytes = FieldBytes(scope);
     const bool partial = !scope.Lists && fieldBytes > 0;
     const auto addFG = [&](std::size_t i, bool goalStrings) {
         if (partial && i < mission.FlightGroups.size()) {
@@ -469,10 +475,7 @@ bool UndoHistory::Commit(const Session& session) {
         }
     }
 
-    std::size_t fieldBytes = 0;
-    for (const auto& [offset, length] : capture->Scope.FGFields) {
-        fieldBytes += length;
-    }
+    const std::size_t fieldBytes = FieldBytes(capture->Scope);
     PatchBuilder builder;
     bool changed = false;
     std::vector<std::uint8_t> before;

@@ -128,51 +128,13 @@ bool HasGoalStrings(const Mission& mission, std::size_t index) {
 
 void ReadImage(const Mission& mission, ImageKind kind, std::size_t index,
                std::span<std::uint8_t> out) {
-    switch (kind) {
-        case ImageKind::FlightGroup:
-            ForEachFGPart(*mission.FlightGroups[index],
-                          [&](std::size_t at, const void* data, std::size_t size) {
-                              std::memcpy(out.data() + at, data, size);
-                          });
-            return;
-        case ImageKind::FGGoalStrings: {
-            const auto* strings = mission.FlightGroups[index]->GoalStrings();
-            if (strings == nullptr) {
-                std::fill(out.begin(), out.end(), std::uint8_t{0});
-            } else {
-                std::memcpy(out.data(), strings->data(), kGoalStringsSize);
-            }
-            return;
-        }
-        case ImageKind::Message: {
-            const MsgObject& message = *mission.Messages[index];
-            std::memcpy(out.data(), message.Record.Data(), MsgRec::Tag::kSize);
-            out[MsgRec::Tag::kSize] = message.SentToAnyTeam;
-            return;
-        }
-        case ImageKind::GlobalGoal:
-            std::memcpy(out.data(), mission.GlobalGoals[index].Record.Data(), GGRec::Tag::kSize);
-            return;
-        case ImageKind::Team:
-            std::memcpy(out.data(), mission.Teams[index].Record.Data(), TeamRec::Tag::kSize);
-            return;
-        case ImageKind::Header:
-            std::memcpy(out.data(), mission.MissionHeader.Data(), HeaderRec::Tag::kSize);
-            return;
-        case ImageKind::MissionValues:
-            std::memcpy(out.data(), &mission.MissionPlatform, 2);
-            std::memcpy(out.data() + 2, mission.TeamIFF.data(), kTeamCount);
-            return;
-        case ImageKind::GoalStrings:
-            std::memcpy(out.data(), mission.GlobalGoalStrings[index].Strings.data(),
-                        GGStrObject::kSize);
-            return;
-        case ImageKind::MissionText: {
-            const std::string& text = MissionText(mission, static_cast<int>(index));
-            std::fill(out.begin(), out.end(), std::uint8_t{0});
-            std::memcpy(out.data(), text.data(), TextBytes(text));
-            return;
-        }
+    // The parts cover the whole image, except goal strings a flight group does not have.
+    const ImageParts parts = LiveImageParts(mission, kind, index);
+    if (parts.Count == 0) {
+        std::fill(out.begin(), out.end(), std::uint8_t{0});
+    }
+    for (std::size_t p = 0; p < parts.Count; ++p) {
+        std::memcpy(out.data() + parts.Parts[p].Offset, parts.Parts[p].Data, parts.Parts[p].Size);
     }
 }
 

@@ -1,7 +1,6 @@
 #include "settings/recent_missions.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -13,11 +12,6 @@
 
 namespace vorlan {
 namespace {
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
 
 std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
     if (auto text = ReadWholeFile(path)) {

@@ -83,7 +83,7 @@ void DumpMission(Mission& mission, Vocabulary& vocab, std::ostream& out,
                  std::span<const std::string> voiceEntries) {
     ListRows groupRows;
     RebuildFlightGroupList(mission, vocab, groupRows);
-    ShowFlightGroupInfo(mission, 0);  // for the present-at-start flags; the line is not dumped
+    RecomputePresentAtStart(mission);
     ListRows messageRows;
     RebuildMessageList(mission, messageRows);
 

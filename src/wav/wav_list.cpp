@@ -32,14 +32,17 @@ bool WavList::FollowMoveDown(std::size_t index) {
     return true;
 }
 
+bool WavList::CanReachEntry(std::size_t index) const {
+    return index < Entries.size() || index < kWavListLimit;
+}
+
 bool WavList::ReachEntry(std::size_t index) {
-    if (index < Entries.size()) {
-        return true;
-    }
-    if (index >= kWavListLimit) {
+    if (!CanReachEntry(index)) {
         return false;
     }
-    Entries.resize(index + 1, kDummyWav);
+    if (index >= Entries.size()) {
+        Entries.resize(index + 1, kDummyWav);
+    }
     return true;
 }
 

@@ -44,6 +44,8 @@ public:
     // kWavListLimit, so that an assignment never writes past the end. False, with nothing
     // changed, when the index lies beyond what padding may reach.
     bool ReachEntry(std::size_t index);
+    // Whether ReachEntry(index) would succeed.
+    bool CanReachEntry(std::size_t index) const;
     // The entries a saved file holds: the first kWavListLimit.
     void DropUnsavedEntries();
 };

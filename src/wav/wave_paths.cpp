@@ -1,7 +1,6 @@
 #include "wav/wave_paths.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -15,11 +14,6 @@ namespace fs = std::filesystem;
 bool Exists(const std::string& path) {
     std::error_code error;
     return fs::exists(path, error);
-}
-
-bool IsFile(const std::string& path) {
-    std::error_code error;
-    return fs::is_regular_file(path, error);
 }
 
 // The name in directory that equals name without regard to case; the smallest of several, so
@@ -48,11 +42,6 @@ bool IsFullPath(const std::string& entry) {
 }
 
 }  // namespace
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
 
 std::optional<std::string> FindPathIgnoringCase(const std::string& path) {
     if (path.empty()) {
@@ -101,7 +90,7 @@ std::string WavListPathIn(const std::string& baseDirectory, const std::string& m
     const std::string directory = WaveDirectoryOf(baseDirectory);
     const std::string name = WavListFileName(missionPath);
     if (const auto match = MatchInDirectory(directory, name);
-        match && IsFile(JoinPath(directory, *match))) {
+        match && IsExistingFile(JoinPath(directory, *match))) {
         return JoinPath(directory, *match);
     }
     return JoinPath(directory, name);
@@ -136,7 +125,7 @@ std::string WavEntryPath(const std::string& baseDirectory, const std::string& en
 std::optional<std::string> FindWavEntryFile(const std::string& baseDirectory,
                                             const std::string& entry) {
     std::string path = WavEntryPath(baseDirectory, entry);
-    if (!IsFile(path)) {
+    if (!IsExistingFile(path)) {
         return std::nullopt;
     }
     return path;

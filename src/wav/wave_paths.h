@@ -12,8 +12,6 @@ namespace vorlan {
 
 inline constexpr std::string_view kWaveDirectoryName = "wave";
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
-
 // The existing path that matches path when each component is compared without regard to
 // case, the exact spelling first; nothing when some component has no match.
 std::optional<std::string> FindPathIgnoringCase(const std::string& path);

@@ -60,7 +60,7 @@ void ShowCombo(QComboBox* combo, const Session& session, const ControlRule& rule
         combo->setEditText(FromMissionText(TextOf(shown)));
         return;
     }
-    SetRows(combo, combo, RowsFor(session, rule));
+    ShowRows(combo, RowsFor(session, rule));
     combo->setCurrentIndex(NumberOf(shown));
 }
 
@@ -111,6 +111,10 @@ void Send(const EditSink& sink, std::string_view control, EditValue value) {
 }
 
 }  // namespace
+
+void ShowRows(QComboBox* combo, const std::vector<std::string>& rows) {
+    SetRows(combo, combo, rows);
+}
 
 ControlBinding::ControlBinding(QWidget* page, std::span<const ControlRule> rules) {
     for (const ControlRule& rule : rules) {

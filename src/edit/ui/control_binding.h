@@ -13,6 +13,7 @@
 #include "edit/control_rule.h"
 #include "edit/edit.h"
 
+class QComboBox;
 class QWidget;
 
 namespace vorlan {
@@ -27,6 +28,8 @@ inline QString FromMissionText(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 std::string ToMissionText(const QString& text);
+// Replaces a drop-down's rows only when they differ from the ones it shows.
+void ShowRows(QComboBox* combo, const std::vector<std::string>& rows);
 
 class ControlBinding {
 public:

@@ -112,7 +112,7 @@ void MessagesPage::ShowText(Session& session) {
     }
     const RowColor color = MessageColor(session.CurrentMessage()->Record.Get(MsgRec::Color));
     QPalette palette = text_->palette();
-    palette.setColor(QPalette::Text, QColor(color.R, color.G, color.B));
+    palette.setColor(QPalette::Text, ToQColor(color));
     text_->setPalette(palette);
 }
 

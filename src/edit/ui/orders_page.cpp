@@ -36,16 +36,6 @@ QLabel* PlainLabel(const char* name, QWidget* parent) {
     return label;
 }
 
-void PaintText(QWidget* widget, QColor text) {
-    QPalette palette = widget->palette();
-    for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
-        palette.setColor(role, text);
-    }
-    palette.setColor(QPalette::Base, Qt::black);
-    palette.setColor(QPalette::Button, Qt::black);
-    widget->setPalette(palette);
-}
-
 bool Names(std::span<const std::string_view> controls, std::string_view name) {
     return std::ranges::find(controls, name) != controls.end();
 }
@@ -122,7 +112,7 @@ void OrdersPage::BuildOrderControls() {
     description->setEditable(true);
     description->setInsertPolicy(QComboBox::NoInsert);
     description->setCompleter(nullptr);
-    PaintText(description, Qt::white);
+    PaintAllOnBlack(description, Qt::white);
     auto* descriptionRow = new QHBoxLayout;
     descriptionRow->addWidget(Label("Description:", description, this));
     descriptionRow->addWidget(description);
@@ -231,7 +221,7 @@ void OrdersPage::ShowLook(const Session& session) {
     highlightOrderLabel(n);
     if (const FGObject* fg = session.CurrentFG()) {
         const RowColor side = IFFColor(fg->Record.Get(FGRec::IFF));
-        PaintText(binding_->Widget("OrderBox"), QColor(side.R, side.G, side.B));
+        PaintAllOnBlack(binding_->Widget("OrderBox"), ToQColor(side));
     }
 }
 

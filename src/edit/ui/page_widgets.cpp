@@ -45,4 +45,14 @@ void PaintOnBlack(QWidget* widget, RowColor text) {
     widget->setPalette(palette);
 }
 
+void PaintAllOnBlack(QWidget* widget, QColor text) {
+    QPalette palette = widget->palette();
+    for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
+        palette.setColor(role, text);
+    }
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Button, Qt::black);
+    widget->setPalette(palette);
+}
+
 }  // namespace vorlan

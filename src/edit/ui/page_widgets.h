@@ -24,5 +24,8 @@ QColor ToQColor(RowColor color);
 // are unreadable on white. A drop-down draws its text on its button face, so that turns black
 // too; a spin box keeps its arrows.
 void PaintOnBlack(QWidget* widget, RowColor text);
+// The same look for every part of the widget, a spin box's arrows and a caption included: the
+// craft fields read as the flight group list does.
+void PaintAllOnBlack(QWidget* widget, QColor text);
 
 }  // namespace vorlan

@@ -41,17 +41,6 @@ QString Caption(std::string_view caption) {
     return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
 }
 
-// The craft fields read in the side's colour on black, as the flight group list does.
-void PaintCraftText(QWidget* widget, RowColor color) {
-    QPalette palette = widget->palette();
-    for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText}) {
-        palette.setColor(role, ToQColor(color));
-    }
-    palette.setColor(QPalette::Base, Qt::black);
-    palette.setColor(QPalette::Button, Qt::black);
-    widget->setPalette(palette);
-}
-
 }  // namespace
 
 ShipPage::ShipPage(QWidget* parent)
@@ -211,7 +200,7 @@ void ShipPage::ShowLook(const Session& session) {
     }
     const RowColor side = IFFColor(fg->Record.Get(FGRec::IFF));
     for (const char* name : {"ShipBox", "ShipName", "FGSizeSpin"}) {
-        PaintCraftText(binding_->Widget(name), side);
+        PaintAllOnBlack(binding_->Widget(name), ToQColor(side));
     }
     const int craftType = fg->Record.Get(FGRec::CraftType);
     statusLabel_->setText(Caption(StatusCaption(craftType)));

@@ -156,7 +156,6 @@ void TMapForm::ResetView() {
                      mission, state_.CurrentFG);
     view_.SetZoom(kInitialZoom);
     FitBattlefield(view_, mission);
-    ShowAll(state_, count);
 }
 
 void TMapForm::MissionChanged() {

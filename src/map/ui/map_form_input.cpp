@@ -294,9 +294,8 @@ void TMapForm::SetPaletteOn(bool on) {
 }
 
 void TMapForm::SetPaletteTeam(int team) {
-    vorlan::SetPaletteTeam(state_, session_.CurrentMission(), team);
-    RebuildPalette();
-    Repaint();
+    // The same command as the digit keys.
+    RunCommand({.Command = MapCommand::PaletteTeam, .Team = team});
 }
 
 void TMapForm::SelectFromBox(int index) {

@@ -61,20 +61,10 @@ void MapRenderer::RebuildPalette(int iff) {
     for (int paletteRow = 0; paletteRow < 2; ++paletteRow) {
         for (int cell = 0; cell < kPaletteCells; ++cell) {
             const QRect source = IconRect(PaletteCellIcon(paletteRow, cell), row);
-            // Copied unchanged: the cells touch, and each icon's black frame is its own.
-            const int x = kPaletteCellWidth * cell - 1;
-            const int y = paletteRow * kPaletteRowHeight;
-            for (int line = 0; line < source.height(); ++line) {
-                const auto* from =
-                    reinterpret_cast<const QRgb*>(strip.constScanLine(source.y() + line)) +
-                    source.x();
-                auto* to = reinterpret_cast<QRgb*>(palette_.scanLine(y + line));
-                for (int column = 0; column < source.width(); ++column) {
-                    if (x + column >= 0 && x + column < kPaletteWidth) {
-                        to[x + column] = from[column];
-                    }
-                }
-            }
+            // The cells touch without overlapping, so ORed onto black each icon lands unchanged,
+            // its black frame included.
+            OrBlit(palette_, kPaletteCellWidth * cell - 1, paletteRow * kPaletteRowHeight, strip,
+                   source.x(), source.y(), source.width(), source.height());
         }
     }
 }
@@ -121,15 +111,9 @@ void MapRenderer::DrawFlightGroup(QImage& image, const MapScene& scene, const FG
                                .ShowTime = toggles.ShowTime,
                                .ShowDistances = toggles.ShowDistances,
                                .Region = scene.Region};
-    const bool routeTexts = toggles.ShowTime || toggles.ShowDistances;
-    const bool moves = routeTexts && CraftMoves(craftType);
-    LegLengths legs{};
-    int speed = 0;
-    if (moves) {
-        legs = ComputeLegLengths(fg);
-        speed = CruiseSpeed(fg, scene.Region);
-    }
+    const bool moves = (toggles.ShowTime || toggles.ShowDistances) && CraftMoves(craftType);
     const int lastPoint = LastDrawnPoint(state, index);
+    const auto labels = FlightGroupLabels(fg, options, lastPoint);
     int penX = 0;
     int penY = 0;
     for (int j = 1; j <= lastPoint; ++j) {
@@ -140,11 +124,12 @@ void MapRenderer::DrawFlightGroup(QImage& image, const MapScene& scene, const FG
         const int sx = view.WorldToScreenH(at[static_cast<std::size_t>(view.AxisH)]);
         const int sy = view.WorldToScreenV(at[static_cast<std::size_t>(view.AxisV)]);
         if (toggles.NamesOn) {
-            labels_.Draw(image, sx, sy + kNameDy, NameLabel(fg, j, options), nameColour);
+            labels_.Draw(image, sx, sy + kNameDy, labels[static_cast<std::size_t>(j)].Name,
+                         nameColour);
         }
         if (moves && j > 1) {
             labels_.Draw(image, sx + kRouteDx, sy + kRouteDy,
-                         RouteLabel(fg, j, legs, speed, options), colour);
+                         labels[static_cast<std::size_t>(j)].Route, colour);
         }
         if (j == 1) {
             if (visible) {
